@@ -1,0 +1,110 @@
+#include "DemoProgram.h"
+
+#include <new>
+
+#include "Flare.h"
+#include "LitPicture.h"
+#include "OutOfMemory.h"
+#include "Particle.h"
+#include "RawImage.h"
+
+namespace {
+
+const char* const kBanner[] = {
+    "Fast code compo a l'arrache...\n",
+    "  Credits :\n",
+    "             Code - Orvane ^ Zarn\n",
+    "              Gfx - Orvane ^ Zarn\n",
+    "   Additional Gfx - Google image ;o)\n",
+    "              Zik - ?!\n",
+    "Realise pour l'Vorlanse party (2003 03 22, Paris, FRANCE)\n",
+    "a \"La cite des sciences et de l'industrie\"...\n",
+    "\n",
+    "Note tres subtile : ce n'est pas un bump, c'est une normal map...\n",
+    "Non mais... Mauvaise langue ;o)))))))\n",
+    "\n",
+    "We'll be back ;o)\n",
+    "\n",
+    "Chargement.............. |/-\\|\n",
+};
+
+const char kStartLine[] = "Et ouala, c'est partis !\n";
+
+void PrintLine(std::FILE* console, const char* text)
+{
+    std::fputs(text, console);
+    std::fflush(console);
+}
+
+Bitmap* NewBitmap()
+{
+    return static_cast<Bitmap*>(RequireAllocation(new (std::nothrow) Bitmap(), "a bitmap"));
+}
+
+void Size(Bitmap& bitmap, std::int32_t width, std::int32_t height)
+{
+    RequireAllocation(bitmap.Resize(width, height), "a pixel block");
+}
+
+} // namespace
+
+void PrintBanner(std::FILE* console)
+{
+    for (const char* line : kBanner)
+        PrintLine(console, line);
+}
+
+std::int32_t StartDemo(Demo& demo, Display& display, MillisecondClock clock, std::FILE* console)
+{
+    demo.display = &display;
+    demo.frame = NewBitmap();
+    demo.normalMap = NewBitmap();
+    demo.picture = NewBitmap();
+    demo.alternatePicture = NewBitmap();
+    demo.flare = NewBitmap();
+    demo.particleSprite = NewBitmap();
+
+    const std::int32_t opened = display.Open(kFrameWidth, kFrameHeight);
+    if (opened != 0)
+        return opened;
+
+    Size(*demo.frame, kFrameWidth, kFrameHeight);
+    Size(*demo.normalMap, 240, 240);
+    Size(*demo.picture, 240, 240);
+    Size(*demo.alternatePicture, 240, 240);
+    Size(*demo.flare, 64, 64);
+    Size(*demo.particleSprite, 32, 32);
+
+    demo.stream = static_cast<FileInputStream*>(
+        RequireAllocation(new (std::nothrow) FileInputStream(), "a file stream"));
+    LoadRawImage(*demo.stream, "datas/cite_des_sciences.raw", *demo.picture, RawVariant::Plain);
+    LoadRawImage(*demo.stream, "datas/cite_des_sciences_smile.raw", *demo.alternatePicture, RawVariant::Alpha);
+    LoadRawImage(*demo.stream, "datas/normal_map.raw", *demo.normalMap, RawVariant::Plain);
+    LoadRawImage(*demo.stream, "datas/flare.raw", *demo.flare, RawVariant::Plain);
+    LoadRawImage(*demo.stream, "datas/particule.raw", *demo.particleSprite, RawVariant::Alpha);
+
+    if (console)
+        PrintLine(console, kStartLine);
+
+    demo.clock.read = std::move(clock);
+    demo.clock.startTime = demo.clock.read();
+    demo.clock.elapsed = 0.0f;
+    return 0;
+}
+
+void DrawFrame(Demo& demo)
+{
+    const LightPosition light =
+        RenderLitPicture(*demo.frame, *demo.picture, *demo.alternatePicture, *demo.normalMap, demo.clock);
+    AddFlare(*demo.frame, *demo.flare, light.lightX, light.lightY);
+    for (Particle& particle : fountain) {
+        UpdateParticle(particle);
+        DrawParticle(*demo.frame, *demo.particleSprite, particle);
+    }
+}
+
+std::int32_t RunFrame(Demo& demo)
+{
+    DrawFrame(demo);
+    return demo.display->Present(demo.frame);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+#include "AnimationClock.h"
+#include "Bitmap.h"
+#include "Display.h"
+#include "FileInputStream.h"
+
+constexpr std::int32_t kFrameWidth = 240;
+constexpr std::int32_t kFrameHeight = 240;
+
+// Every long-lived object of the demo. Created once, never destroyed: the
+// process ends inside Present when the user quits.
+struct Demo {
+    Display* display = nullptr;
+    Bitmap* frame = nullptr;
+    Bitmap* normalMap = nullptr;
+    Bitmap* picture = nullptr;
+    Bitmap* alternatePicture = nullptr;
+    Bitmap* flare = nullptr;
+    Bitmap* particleSprite = nullptr;
+    FileInputStream* stream = nullptr;
+    AnimationClock clock;
+};
+
+// The fifteen credit lines, the last one announcing the loading; each line
+// is flushed so that it reaches a file or a pipe at once.
+void PrintBanner(std::FILE* console);
+
+// Set-up after the banner, given a created display: makes the six bitmaps,
+// opens the display at 240 x 240, sizes the bitmaps, loads the five images
+// from datas/ under the current directory, prints the start line on console
+// (when given) and reads the start time from clock. Returns the display's
+// Open code; when it is not 0, set-up stops there. Ends the process with a
+// message when memory runs out.
+std::int32_t StartDemo(Demo& demo, Display& display, MillisecondClock clock, std::FILE* console);
+
+// Draws one frame into demo.frame: the lit picture, the flare, then each
+// particle of the fountain moved and drawn in index order.
+void DrawFrame(Demo& demo);
+
+// One pass of the frame loop: DrawFrame, then Present. Returns Present's code.
+std::int32_t RunFrame(Demo& demo);

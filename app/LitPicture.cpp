@@ -1,0 +1,89 @@
+#include "LitPicture.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "LitPixel.h"
+#include "PixelArithmetic.h"
+
+namespace {
+
+// The horizontal offset factor is one unit in the last place above the float
+// nearest to 0.9; the animation's path depends on that exact value.
+float HorizontalOffsetFactor()
+{
+    const std::uint32_t bits = 0x3F666667u;
+    float factor;
+    std::memcpy(&factor, &bits, sizeof factor);
+    return factor;
+}
+
+const float kHorizontalOffsetFactor = HorizontalOffsetFactor();
+constexpr float kVerticalOffsetFactor = 1.2f;
+constexpr float kSecondsPerMillisecond = 0.001f;
+constexpr std::uint32_t kOliveTint = 0x007F7F3F;
+constexpr std::uint32_t kBlueTint = 0x003F3F7F;
+
+std::int32_t Wave(double phase)
+{
+    return static_cast<std::int32_t>(60.0 * std::sin(phase));
+}
+
+} // namespace
+
+FrameParameters AdvanceFrameParameters(AnimationClock& clock)
+{
+    FrameParameters parameters;
+    const double t = clock.elapsed;
+    parameters.pictureOffsetX = Wave(t * static_cast<double>(kHorizontalOffsetFactor));
+    parameters.pictureOffsetY = Wave(t * static_cast<double>(kVerticalOffsetFactor));
+    parameters.lightX = 180 + Wave(t * 3.0 + 0.5);
+    parameters.lightY = 180 + Wave(t * 4.0 + 0.5);
+
+    // The difference is a signed count, so the clock may wrap at 2^32.
+    const std::int32_t milliseconds = static_cast<std::int32_t>(clock.read() - clock.startTime);
+    const double seconds = milliseconds * static_cast<double>(kSecondsPerMillisecond);
+    clock.elapsed = static_cast<float>(seconds);
+
+    parameters.blinkOn = ((static_cast<std::int32_t>(seconds * 20.0) >> 4) & 1) != 0;
+    std::uint32_t phase = static_cast<std::uint32_t>(static_cast<std::int32_t>(clock.elapsed * 256.0)) & 511;
+    if (phase >= 256)
+        phase = 511 - phase;
+    parameters.tintPhase = phase;
+    parameters.background = BlendPixel(kOliveTint, kBlueTint, phase);
+    return parameters;
+}
+
+void DrawLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternatePicture, const Bitmap& normalMap,
+                    const FrameParameters& parameters)
+{
+    const std::uint32_t background = parameters.background;
+    for (std::int32_t y = 0; y < frame.height; ++y) {
+        for (std::int32_t x = 0; x < frame.width; ++x) {
+            std::uint32_t colour = background;
+            const std::int32_t px = x + parameters.pictureOffsetX;
+            const std::int32_t py = y + parameters.pictureOffsetY;
+            if (px >= 0 && px < picture.width && py >= 0 && py < picture.height) {
+                const std::int32_t index = py * picture.width + px;
+                std::uint32_t f = picture.pixels[index];
+                if (parameters.blinkOn) {
+                    const std::uint32_t g = alternatePicture.pixels[index];
+                    if ((g >> 24) != 0)
+                        f = BlendPixel(g, background, g >> 24);
+                }
+                colour = BlendPixel(f, background, (f >> 16) & 0xFF);
+            }
+            const std::int32_t index = y * frame.width + x;
+            frame.pixels[index] = LightPixel(colour, normalMap.pixels[index], parameters.lightX - x,
+                                             parameters.lightY - y);
+        }
+    }
+}
+
+LightPosition RenderLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternatePicture,
+                               const Bitmap& normalMap, AnimationClock& clock)
+{
+    const FrameParameters parameters = AdvanceFrameParameters(clock);
+    DrawLitPicture(frame, picture, alternatePicture, normalMap, parameters);
+    return {parameters.lightX, parameters.lightY};
+}

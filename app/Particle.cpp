@@ -1,0 +1,63 @@
+#include "Particle.h"
+
+#include "PixelArithmetic.h"
+#include "Random15.h"
+
+namespace {
+
+constexpr float kSpawnX = 120.0f;
+constexpr float kSpawnY = 120.0f;
+constexpr float kRespawnBelowY = 208.0f;
+// Single-precision constants, widened to double where they enter a product.
+constexpr float kVerticalSpeedStep = 0.025f;
+constexpr float kFadePerRow = 0.0041666f;
+constexpr std::int32_t kSpriteCentre = 16;
+
+void Spawn(Particle& particle)
+{
+    particle.x = kSpawnX;
+    particle.y = kSpawnY;
+    const std::int32_t horizontal = static_cast<std::int32_t>(Random15() & 511) - 256;
+    particle.vx = static_cast<float>(horizontal * 0.015625);
+    const std::int32_t vertical = static_cast<std::int32_t>(Random15() & 511);
+    particle.vy = static_cast<float>(-vertical * static_cast<double>(kVerticalSpeedStep));
+    particle.ax = 0.0f;
+    particle.ay = 1.0f;
+}
+
+} // namespace
+
+Particle fountain[kFountainSize];
+
+Particle::Particle()
+{
+    Spawn(*this);
+}
+
+void UpdateParticle(Particle& particle)
+{
+    particle.x = particle.x + particle.vx;
+    particle.y = particle.y + particle.vy;
+    if (particle.y > kRespawnBelowY) {
+        Spawn(particle);
+        return;
+    }
+    particle.vx = particle.vx + particle.ax;
+    particle.vy = particle.vy + particle.ay;
+}
+
+void DrawParticle(Bitmap& frame, const Bitmap& sprite, const Particle& particle)
+{
+    const std::int32_t tx = static_cast<std::int32_t>(particle.x);
+    const std::int32_t ty = static_cast<std::int32_t>(particle.y);
+    const double fade = 1.0 - particle.y * static_cast<double>(kFadePerRow);
+    for (std::int32_t r = 0; r < sprite.height; ++r) {
+        const std::int32_t rowStart = (ty + r - kSpriteCentre) * frame.width + tx - kSpriteCentre;
+        for (std::int32_t j = 0; j < sprite.width; ++j) {
+            const std::uint32_t m = sprite.pixels[r * sprite.width + j];
+            const std::uint32_t w = static_cast<std::uint32_t>(fade * (m >> 24));
+            std::uint32_t& target = frame.pixels[rowStart + j];
+            target = BlendPixel(m, target, w);
+        }
+    }
+}

@@ -1,0 +1,7 @@
+#include "Display.h"
+
+Display::~Display()
+{
+    width = 0;
+    height = 0;
+}

@@ -1,0 +1,28 @@
+#include "CaptureDisplay.h"
+
+#include <utility>
+
+CaptureDisplay::CaptureDisplay(FrameSink frameSink) : sink(std::move(frameSink)) {}
+
+std::int32_t CaptureDisplay::Open(std::int32_t newWidth, std::int32_t newHeight)
+{
+    width = newWidth;
+    height = newHeight;
+    return 0;
+}
+
+std::int32_t CaptureDisplay::Close()
+{
+    return 0;
+}
+
+std::int32_t CaptureDisplay::Present(const Bitmap* bitmap)
+{
+    if (!bitmap)
+        return -1;
+    if (bitmap->width != width)
+        return -2;
+    if (bitmap->height != height)
+        return -3;
+    return sink(*bitmap) ? 0 : -4;
+}

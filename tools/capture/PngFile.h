@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+#include "Bitmap.h"
+
+// Writes the frame's R, G and B as an 8-bit RGB PNG file, complete or not at
+// all. Returns false with a one-line reason in error.
+bool WritePngFile(const std::string& path, const Bitmap& frame, std::string& error);
