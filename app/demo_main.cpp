@@ -1,0 +1,24 @@
+// demo: the banner, a window, the five images, the start line, then frames
+// without end. The process ends inside Present when the user quits.
+#include <cstdio>
+#include <new>
+
+#include "DemoProgram.h"
+#include "DisplayWindow.h"
+#include "OutOfMemory.h"
+#include "PlatformClock.h"
+#include "WindowedDisplay.h"
+
+int main()
+{
+    PrintBanner(stdout);
+    auto* display =
+        static_cast<WindowedDisplay*>(RequireAllocation(new (std::nothrow) WindowedDisplay(), "the display"));
+    static Demo demo;
+    if (StartDemo(demo, *display, PlatformMilliseconds, stdout) != 0) {
+        std::fprintf(stderr, "demo: cannot open the display: %s\n", DisplayFailureReason());
+        return 1;
+    }
+    for (;;)
+        RunFrame(demo);
+}
