@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "LitPicture.h"
+#include "LitPixel.h"
+
+namespace {
+
+MillisecondClock Fixed(std::uint32_t now)
+{
+    return [now] { return now; };
+}
+
+FrameParameters Advance(std::uint32_t start, std::uint32_t now, float elapsed = 0.0f)
+{
+    AnimationClock clock{Fixed(now), start, elapsed};
+    return AdvanceFrameParameters(clock);
+}
+
+void Fill(Bitmap& bitmap, int width, int height, std::uint32_t value)
+{
+    bitmap.Resize(width, height);
+    for (int i = 0; i < width * height; ++i)
+        bitmap.pixels[i] = value;
+}
+
+} // namespace
+
+TEST(Vector3, NormalizeAndDotFollowTheirOrderOfOperations)
+{
+    Vector3 v{3.0f, 4.0f, 12.0f};
+    EXPECT_EQ(v.Normalize(), 13.0);
+    EXPECT_EQ(v.x, static_cast<float>(3.0 * (1.0 / 13.0)));
+    EXPECT_EQ(v.z, static_cast<float>(12.0 * (1.0 / 13.0)));
+
+    Vector3 zero{0.0f, 0.0f, 0.0f};
+    EXPECT_EQ(zero.Normalize(), 0.0);
+    EXPECT_TRUE(std::isnan(zero.x) && std::isnan(zero.y) && std::isnan(zero.z));
+
+    // z first: 1 + 2^-53 rounds back to 1 before x adds its 2^-53; summed
+    // from x the two halves would make 1 + 2^-52.
+    const float half = std::ldexp(1.0f, -53);
+    EXPECT_EQ(Dot(Vector3{half, half, 1.0f}, Vector3{1.0f, 1.0f, 1.0f}), 1.0);
+}
+
+TEST(LightPixel, FullLightAndBlackNormals)
+{
+    // Normal straight up, light straight above: d = 1, so k = 220 and the highlight is full.
+    EXPECT_EQ(LightPixel(0x00FFFFFF, 0x000000FF, 0, 0), 0x00DBFFFFu);
+    EXPECT_EQ(LightPixel(0x00808080, 0x000000FF, 0, 0), 0x006FFFFFu);
+    EXPECT_EQ(LightPixel(0x00000000, 0x000000FF, 0, 0), 0x0000FEFFu); // green keeps seven bits
+    // A black normal has no direction: black, whatever the colour and the light.
+    EXPECT_EQ(LightPixel(0x00FFFFFF, 0x00000000, 0, 0), 0u);
+    EXPECT_EQ(LightPixel(0x00FFFFFF, 0xFF000000, 37, -90), 0u);
+    // Facing away from the light (only possible below the plane, never for 0..255 normals): d clamps to 0.
+    EXPECT_EQ(LightPixel(0x00FFFFFF, 0x00FF0000, -200, 0), 0x00000000u);
+}
+
+TEST(FrameParameters, FirstFrameUsesElapsedZeroWhateverTheClock)
+{
+    for (std::uint32_t now : {0u, 12345u, 0xFFFFFFFFu}) {
+        const FrameParameters p = Advance(0, now);
+        EXPECT_EQ(p.pictureOffsetX, 0);
+        EXPECT_EQ(p.pictureOffsetY, 0);
+        EXPECT_EQ(p.lightX, 208); // 180 + trunc(60 sin 0.5)
+        EXPECT_EQ(p.lightY, 208);
+    }
+}
+
+TEST(FrameParameters, MotionTrailsTheClockByOneFrame)
+{
+    AnimationClock clock{Fixed(1000), 0, 0.0f};
+    AdvanceFrameParameters(clock);
+    EXPECT_EQ(clock.elapsed, 1.0f);
+    const FrameParameters second = AdvanceFrameParameters(clock);
+    // 60 sin(0.9000000357627869) = 46.9996..., 60 sin(1.2000000476837158) = 55.92...
+    EXPECT_EQ(second.pictureOffsetX, 46);
+    EXPECT_EQ(second.pictureOffsetY, 55);
+    EXPECT_EQ(second.lightX, 180 + static_cast<int>(60.0 * std::sin(3.5)));
+    EXPECT_EQ(second.lightY, 180 + static_cast<int>(60.0 * std::sin(4.5)));
+}
+
+TEST(FrameParameters, BlinkAndTintFollowThisFramesReading)
+{
+    EXPECT_FALSE(Advance(0, 799).blinkOn);
+    EXPECT_TRUE(Advance(0, 800).blinkOn);
+    EXPECT_TRUE(Advance(0, 1599).blinkOn);
+    EXPECT_FALSE(Advance(0, 1600).blinkOn);
+    EXPECT_TRUE(Advance(0, 2400).blinkOn);
+
+    EXPECT_EQ(Advance(0, 0).tintPhase, 0u);
+    EXPECT_EQ(Advance(0, 0).background, 0x003E3E7Eu);
+    EXPECT_EQ(Advance(0, 500).tintPhase, 128u);
+    EXPECT_EQ(Advance(0, 1000).tintPhase, 255u); // 256 folds back to 255
+    EXPECT_EQ(Advance(0, 1000).background, 0x007E7E3Eu);
+    EXPECT_EQ(Advance(0, 1500).tintPhase, 127u);
+    EXPECT_EQ(Advance(0, 2000).tintPhase, 0u);
+}
+
+TEST(FrameParameters, ClockIsASignedDifferenceAcrossTheWrap)
+{
+    AnimationClock clock{Fixed(0x00000100u), 0xFFFFFF00u, 0.0f};
+    AdvanceFrameParameters(clock);
+    EXPECT_EQ(clock.elapsed, 0.512f);
+
+    clock = AnimationClock{Fixed(5), 10, 0.0f}; // a clock read before the start
+    const FrameParameters early = AdvanceFrameParameters(clock);
+    EXPECT_EQ(clock.elapsed, -0.005000000353902578f); // the float nearest -5 x 0.0010000000474974513
+    EXPECT_EQ(early.tintPhase, 0u); // trunc(-1.28) = -1, and 511 folds to 0
+    EXPECT_FALSE(early.blinkOn);
+
+    clock = AnimationClock{Fixed(0x80000000u), 0, 0.0f}; // the most negative difference
+    AdvanceFrameParameters(clock);
+    EXPECT_EQ(clock.elapsed, static_cast<float>(-2147483648.0 * static_cast<double>(0.001f)));
+}
+
+TEST(DrawLitPicture, PictureMovesOverAFixedNormalMap)
+{
+    Bitmap frame, picture, alternate, normals;
+    frame.Resize(240, 240);
+    Fill(picture, 240, 240, 0x00FF8040);
+    Fill(alternate, 240, 240, 0x00000000);
+    Fill(normals, 240, 240, 0x00406080);
+    normals.pixels[5 * 240 + 7] = 0; // a black normal
+
+    FrameParameters p = Advance(0, 0);
+    p.pictureOffsetX = 60;
+    DrawLitPicture(frame, picture, alternate, normals, p);
+    const std::uint32_t covered = BlendPixel(0x00FF8040, p.background, 0xFF);
+    for (int y = 0; y < 240; y += 13) {
+        for (int x = 0; x < 240; ++x) {
+            const std::uint32_t colour = x < 180 ? covered : p.background;
+            const std::uint32_t expected =
+                (x == 7 && y == 5) ? 0 : LightPixel(colour, normals.pixels[y * 240 + x], p.lightX - x, p.lightY - y);
+            ASSERT_EQ(frame.pixels[y * 240 + x], expected) << x << "," << y;
+        }
+    }
+    p.pictureOffsetX = -60;
+    p.pictureOffsetY = 60;
+    DrawLitPicture(frame, picture, alternate, normals, p);
+    EXPECT_EQ(frame.pixels[0], LightPixel(p.background, 0x00406080, p.lightX, p.lightY));
+    EXPECT_EQ(frame.pixels[60], LightPixel(covered, 0x00406080, p.lightX - 60, p.lightY));
+    EXPECT_EQ(frame.pixels[180 * 240 + 60], LightPixel(p.background, 0x00406080, p.lightX - 60, p.lightY - 180));
+}
+
+TEST(DrawLitPicture, RedIsCoverageAndTheAlternateBlinksOverTheBackground)
+{
+    Bitmap frame, picture, alternate, normals;
+    frame.Resize(240, 240);
+    Fill(picture, 240, 240, 0x000000FF); // R = 0: the background shows through
+    Fill(alternate, 240, 240, 0);
+    Fill(normals, 240, 240, 0x000000FF);
+    picture.pixels[1] = 0x00FF1020;      // R = 255: the picture covers
+    alternate.pixels[2] = 0x80FFFFFF;    // shows only while blinking
+    alternate.pixels[3] = 0x00FFFFFF;    // coverage 0 never shows
+
+    FrameParameters p = Advance(0, 0);
+    p.lightX = 0;
+    p.lightY = 0;
+    const std::uint32_t bg = p.background;
+    auto lit = [&](std::uint32_t colour, int x) { return LightPixel(colour, 0x000000FF, -x, 0); };
+
+    DrawLitPicture(frame, picture, alternate, normals, p);
+    EXPECT_EQ(frame.pixels[0], lit(BlendPixel(bg, bg, 0), 0)); // (background.ch * 255) >> 8
+    EXPECT_EQ(frame.pixels[1], lit(BlendPixel(0x00FF1020, bg, 255), 1));
+    EXPECT_EQ(frame.pixels[2], lit(BlendPixel(0x000000FF, bg, 0), 2));
+
+    p.blinkOn = true;
+    DrawLitPicture(frame, picture, alternate, normals, p);
+    const std::uint32_t smile = BlendPixel(0x80FFFFFF, bg, 0x80);
+    EXPECT_EQ(frame.pixels[2], lit(BlendPixel(smile, bg, (smile >> 16) & 0xFF), 2));
+    EXPECT_EQ(frame.pixels[3], lit(BlendPixel(0x000000FF, bg, 0), 3));
+    for (int i = 0; i < 240 * 240; ++i)
+        ASSERT_EQ(frame.pixels[i] >> 24, 0u) << i;
+}
+
+TEST(RenderLitPicture, ReadsTheClockOnceAndReturnsTheLight)
+{
+    Bitmap frame, picture, alternate, normals;
+    frame.Resize(240, 240);
+    Fill(picture, 240, 240, 0);
+    Fill(alternate, 240, 240, 0);
+    Fill(normals, 240, 240, 0x00808080);
+    int reads = 0;
+    AnimationClock clock{[&reads] { return static_cast<std::uint32_t>(100 * ++reads); }, 0, 0.0f};
+    const LightPosition light = RenderLitPicture(frame, picture, alternate, normals, clock);
+    EXPECT_EQ(reads, 1);
+    EXPECT_EQ(light.lightX, 208);
+    EXPECT_EQ(light.lightY, 208);
+    EXPECT_EQ(clock.elapsed, 0.1f);
+}

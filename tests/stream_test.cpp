@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "FileInputStream.h"
+#include "TempFiles.h"
+
+TEST(FileInputStream, NewStreamIsClosedAndNameless)
+{
+    FileInputStream stream;
+    EXPECT_EQ(stream.IsOpen(), 0);
+    EXPECT_EQ(stream.IsEof(), 1);
+    EXPECT_EQ(stream.ReadByte(), 0);
+    EXPECT_EQ(stream.GetName(), nullptr);
+    EXPECT_EQ(stream.Close(), -1);
+}
+
+TEST(FileInputStream, NameIsVisibleOnlyWhileOpen)
+{
+    TempDirectory dir;
+    const std::string first = dir.Write("first.raw", {1, 2});
+    const std::string second = dir.Write("second.raw", {7});
+    FileInputStream stream;
+
+    ASSERT_EQ(stream.Open(first.c_str()), 0);
+    ASSERT_NE(stream.GetName(), nullptr);
+    EXPECT_STREQ(stream.GetName(), first.c_str());
+    EXPECT_EQ(stream.ReadByte(), 1);
+
+    // Opening another file closes the first and reads the second from its start.
+    ASSERT_EQ(stream.Open(second.c_str()), 0);
+    EXPECT_STREQ(stream.GetName(), second.c_str());
+    EXPECT_EQ(stream.ReadByte(), 7);
+
+    EXPECT_EQ(stream.Close(), 0);
+    EXPECT_EQ(stream.GetName(), nullptr);
+    EXPECT_EQ(stream.Close(), -1);
+
+    ASSERT_EQ(stream.Open(first.c_str()), 0);
+    EXPECT_STREQ(stream.GetName(), first.c_str());
+}
+
+TEST(FileInputStream, FailedOpenLeavesTheStreamClosed)
+{
+    TempDirectory dir;
+    const std::string good = dir.Write("good.raw", {5});
+    FileInputStream stream;
+    ASSERT_EQ(stream.Open(good.c_str()), 0);
+
+    EXPECT_EQ(stream.Open((dir.path / "missing.raw").string().c_str()), -1);
+    EXPECT_EQ(stream.IsOpen(), 0);
+    EXPECT_EQ(stream.IsEof(), 1);
+    EXPECT_EQ(stream.ReadByte(), 0);
+    EXPECT_EQ(stream.GetName(), nullptr);
+    EXPECT_EQ(stream.Close(), -1);
+}
+
+TEST(FileInputStream, DirectoryIsNotAFile)
+{
+    TempDirectory dir;
+    FileInputStream stream;
+    EXPECT_EQ(stream.Open(dir.path.string().c_str()), -1);
+    EXPECT_EQ(stream.IsOpen(), 0);
+    EXPECT_EQ(stream.ReadByte(), 0);
+}
+
+TEST(FileInputStream, EndOfFileIsSetOnlyByAReadPastTheEnd)
+{
+    TempDirectory dir;
+    const std::string path = dir.Write("bytes.raw", {0x00, 0xFF, 0x80});
+    FileInputStream stream;
+    ASSERT_EQ(stream.Open(path.c_str()), 0);
+    EXPECT_EQ(stream.ReadByte(), 0x00);
+    EXPECT_EQ(stream.ReadByte(), 0xFF); // a real 0xFF byte is not the end
+    EXPECT_EQ(stream.IsEof(), 0);
+    EXPECT_EQ(stream.ReadByte(), 0x80);
+    EXPECT_EQ(stream.IsEof(), 0); // every byte read, but no read ran into the end yet
+    EXPECT_EQ(stream.ReadByte(), 0xFF);
+    EXPECT_NE(stream.IsEof(), 0);
+    EXPECT_EQ(stream.ReadByte(), 0xFF);
+    EXPECT_NE(stream.IsEof(), 0);
+}
+
+TEST(FileInputStream, SetNameAcceptsItsOwnStoredName)
+{
+    TempDirectory dir;
+    const std::string path = dir.Write("named.raw", {1});
+    FileInputStream stream;
+    ASSERT_EQ(stream.Open(path.c_str()), 0);
+
+    stream.SetName(stream.GetName());
+    ASSERT_NE(stream.GetName(), nullptr);
+    EXPECT_STREQ(stream.GetName(), path.c_str());
+
+    // Reopening by the stored name reads the same file again.
+    ASSERT_EQ(stream.Open(stream.GetName()), 0);
+    EXPECT_STREQ(stream.GetName(), path.c_str());
+    EXPECT_EQ(stream.ReadByte(), 1);
+}
+
+TEST(FileInputStream, CreateNewMakesAClosedUnnamedStream)
+{
+    TempDirectory dir;
+    const std::string path = dir.Write("a.raw", {1});
+    FileInputStream stream;
+    ASSERT_EQ(stream.Open(path.c_str()), 0);
+
+    std::unique_ptr<InputStream> created(stream.CreateNew());
+    ASSERT_NE(created, nullptr);
+    EXPECT_NE(dynamic_cast<FileInputStream*>(created.get()), nullptr);
+    EXPECT_EQ(created->IsOpen(), 0);
+    EXPECT_EQ(created->GetName(), nullptr);
+    ASSERT_EQ(created->Open(path.c_str()), 0);
+    EXPECT_EQ(created->ReadByte(), 1);
+}
