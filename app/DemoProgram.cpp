@@ -36,9 +36,9 @@ void PrintLine(std::FILE* console, const char* text)
     std::fflush(console);
 }
 
-Bitmap* NewBitmap()
+std::unique_ptr<Bitmap> NewBitmap()
 {
-    return static_cast<Bitmap*>(RequireAllocation(new (std::nothrow) Bitmap(), "a bitmap"));
+    return std::unique_ptr<Bitmap>(static_cast<Bitmap*>(RequireAllocation(new (std::nothrow) Bitmap(), "a bitmap")));
 }
 
 void Size(Bitmap& bitmap, std::int32_t width, std::int32_t height)
@@ -75,8 +75,8 @@ std::int32_t StartDemo(Demo& demo, Display& display, MillisecondClock clock, std
     Size(*demo.flare, 64, 64);
     Size(*demo.particleSprite, 32, 32);
 
-    demo.stream = static_cast<FileInputStream*>(
-        RequireAllocation(new (std::nothrow) FileInputStream(), "a file stream"));
+    demo.stream.reset(
+        static_cast<FileInputStream*>(RequireAllocation(new (std::nothrow) FileInputStream(), "a file stream")));
     LoadRawImage(*demo.stream, "datas/cite_des_sciences.raw", *demo.picture, RawVariant::Plain);
     LoadRawImage(*demo.stream, "datas/cite_des_sciences_smile.raw", *demo.alternatePicture, RawVariant::Alpha);
     LoadRawImage(*demo.stream, "datas/normal_map.raw", *demo.normalMap, RawVariant::Plain);
@@ -106,5 +106,5 @@ void DrawFrame(Demo& demo)
 std::int32_t RunFrame(Demo& demo)
 {
     DrawFrame(demo);
-    return demo.display->Present(demo.frame);
+    return demo.display->Present(demo.frame.get());
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 
 #include "AnimationClock.h"
 #include "Bitmap.h"
@@ -11,17 +12,18 @@
 constexpr std::int32_t kFrameWidth = 240;
 constexpr std::int32_t kFrameHeight = 240;
 
-// Every long-lived object of the demo. Created once, never destroyed: the
-// process ends inside Present when the user quits.
+// Every long-lived object of the demo, made once by StartDemo. The demo
+// program never destroys it: the process ends inside Present when the user
+// quits. The display belongs to the caller.
 struct Demo {
     Display* display = nullptr;
-    Bitmap* frame = nullptr;
-    Bitmap* normalMap = nullptr;
-    Bitmap* picture = nullptr;
-    Bitmap* alternatePicture = nullptr;
-    Bitmap* flare = nullptr;
-    Bitmap* particleSprite = nullptr;
-    FileInputStream* stream = nullptr;
+    std::unique_ptr<Bitmap> frame;
+    std::unique_ptr<Bitmap> normalMap;
+    std::unique_ptr<Bitmap> picture;
+    std::unique_ptr<Bitmap> alternatePicture;
+    std::unique_ptr<Bitmap> flare;
+    std::unique_ptr<Bitmap> particleSprite;
+    std::unique_ptr<FileInputStream> stream;
     AnimationClock clock;
 };
 

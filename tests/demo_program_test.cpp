@@ -96,7 +96,8 @@ TEST(DemoProgram, PrintsTheBannerThenTheStartLineAfterLoading)
     EXPECT_EQ(demo.clock.elapsed, 0.0f);
     EXPECT_EQ(demo.stream->IsOpen(), 0);
     // Every file is missing here: black, fully transparent images of their sizes.
-    const Bitmap* images[] = {demo.normalMap, demo.picture, demo.alternatePicture, demo.flare, demo.particleSprite};
+    const Bitmap* images[] = {demo.normalMap.get(), demo.picture.get(), demo.alternatePicture.get(), demo.flare.get(),
+                             demo.particleSprite.get()};
     const int sizes[] = {240, 240, 240, 64, 32};
     for (int i = 0; i < 5; ++i) {
         ASSERT_EQ(images[i]->width, sizes[i]);
