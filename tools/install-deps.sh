@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs, on Debian, what building and testing the demo needs.
 set -euo pipefail
-packages=(cmake g++ make libgtest-dev libbenchmark-dev libpng-dev)
+packages=(cmake g++ make libgtest-dev libbenchmark-dev libpng-dev
+  libsdl2-dev                             # the window on Linux
+  python3 xvfb xfonts-base openbox        # the window tests: X server, window manager
+  xdotool x11-apps x11-utils)             # keys and clicks, xwd, xwininfo and xprop
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
