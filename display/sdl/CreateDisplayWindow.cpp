@@ -51,6 +51,9 @@ std::int32_t CreateDisplayWindow(const char* className, std::int32_t width, std:
     // The renderer converts nothing and scales in software into the window's
     // own pixels; an accelerated framebuffer would recreate the window for OpenGL.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // Interrupt and termination signals end the process as usual, even while
+    // the zoom chooser waits, instead of queueing a quit event.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return Fail("no display to show the window on (%s); is DISPLAY set to a running X server?", SDL_GetError());
     state.videoStarted = true;

@@ -145,22 +145,21 @@ class WindowTestCase(unittest.TestCase):
         wait_until(lambda: self.session.client_geometry(window)[2:] == (size, size), 5)
         self.assertEqual(self.session.client_geometry(window)[2:], (size, size))
 
-    def assert_centred(self, window):
+    def placement(self, window):
+        """Where the whole window is, and where it would be centred."""
         x, y, width, height = self.session.outer_geometry(window)
         screen_width, screen_height = self.session.size
-        self.assertEqual((x, y), ((screen_width - width) >> 1, (screen_height - height) >> 1),
-                         f"window of {width} x {height} at {x}, {y}")
+        return (x, y), ((screen_width - width) >> 1, (screen_height - height) >> 1)
+
+    def assert_centred(self, window):
+        # A move may follow a resize: give the window manager a moment.
+        wait_until(lambda: len(set(self.placement(window))) == 1, 2)
+        position, centred = self.placement(window)
+        self.assertEqual(position, centred)
 
     def assert_zoomed(self, window, factor):
         self.wait_for_client_size(window, 240 * factor)
-        # The move follows the resize: give the window manager a moment.
-        wait_until(lambda: self.centred(window), 2)
         self.assert_centred(window)
-
-    def centred(self, window):
-        x, y, width, height = self.session.outer_geometry(window)
-        screen_width, screen_height = self.session.size
-        return (x, y) == ((screen_width - width) >> 1, (screen_height - height) >> 1)
 
     def assert_shows_pattern(self, window, factor, expected=pattern):
         """Every client pixel is the pattern's, stretched by factor."""
