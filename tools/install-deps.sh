@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs, on Debian, what building and testing the demo needs: the native
-# toolchain and libraries, emscripten for the web page, and Debian's chromium
-# with playwright-core (from npm, into tests/web/) for the page's tests.
+# Installs, on Debian, what building and running the demo needs; with
+# --tests, also what the tests need: an X server, a window manager and X
+# tools for the window tests, emscripten, and Debian's chromium with
+# playwright-core (from npm, into tests/web/) for the web page's tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
@@ -21,7 +22,18 @@ install_missing() { # apt-get options, then the packages
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${options[@]}" "${missing[@]}"
 }
 
-install_missing cmake g++ make libgtest-dev libbenchmark-dev libpng-dev
+case "${1:-}" in
+  "") tests=no ;;
+  --tests) tests=yes ;;
+  *) echo "usage: install-deps.sh [--tests]" >&2; exit 2 ;;
+esac
+
+install_missing cmake g++ make libgtest-dev libbenchmark-dev libpng-dev \
+  libsdl2-dev                          # the window on Linux
+[ $tests = yes ] || exit 0
+
+install_missing python3 xvfb xfonts-base openbox \
+  xdotool x11-apps x11-utils           # keys and clicks, xwd, xwininfo and xprop
 
 # The page needs neither the desktop services nor the extras that these recommend.
 web_packages=(emscripten chromium)

@@ -1,0 +1,329 @@
+"""The demo and the pattern presenter in real windows under Xvfb.
+
+The programs come from the environment: DEMO (build/bin/demo) and
+PRESENT_PATTERN (build/bin/present-pattern)."""
+
+import math
+import os
+import subprocess
+import tempfile
+import time
+import unittest
+
+from xsession import XSession, wait_until
+
+TITLE = "Zarn Screen Copier"
+BANNER = [
+    "Fast code compo a l'arrache...",
+    "  Credits :",
+    "             Code - Orvane ^ Zarn",
+    "              Gfx - Orvane ^ Zarn",
+    "   Additional Gfx - Google image ;o)",
+    "              Zik - ?!",
+    "Realise pour l'Vorlanse party (2003 03 22, Paris, FRANCE)",
+    "a \"La cite des sciences et de l'industrie\"...",
+    "",
+    "Note tres subtile : ce n'est pas un bump, c'est une normal map...",
+    "Non mais... Mauvaise langue ;o)))))))",
+    "",
+    "We'll be back ;o)",
+    "",
+    "Chargement.............. |/-\\|",
+]
+START_LINE = "Et ouala, c'est partis !"
+FAILURE_PREFIX = "demo: cannot open the display: "
+
+
+def write_raw(path, width, height, colour):
+    with open(path, "wb") as image:
+        image.write(bytes(channel for y in range(height) for x in range(width) for channel in colour(x, y)))
+
+
+def make_datas(folder):
+    """Small stand-ins for the five images, so that every frame has colour."""
+    datas = os.path.join(folder, "datas")
+    os.mkdir(datas)
+
+    def radial(size):
+        def colour(x, y):
+            level = max(0, 255 - int(math.hypot(x - size / 2, y - size / 2) * 510 / size))
+            return (level, level, level)
+        return colour
+
+    write_raw(os.path.join(datas, "cite_des_sciences.raw"), 240, 240, lambda x, y: (x, y, (x + y) // 2))
+    write_raw(os.path.join(datas, "cite_des_sciences_smile.raw"), 240, 240, lambda x, y: (255 - x, 128, y))
+    write_raw(os.path.join(datas, "normal_map.raw"), 240, 240,
+              lambda x, y: (128 + int(90 * math.sin(x / 9)), 128 + int(90 * math.cos(y / 11)), 220))
+    write_raw(os.path.join(datas, "flare.raw"), 64, 64, radial(64))
+    write_raw(os.path.join(datas, "particule.raw"), 32, 32, radial(32))
+
+
+def pattern(x, y):
+    """The pixel that present-pattern draws at (x, y)."""
+    return (x << 16) | (y << 8) | ((x ^ y) & 0xFF)
+
+
+def pack_565(p):
+    return ((p >> 8) & 0xF800) | ((p >> 5) & 0x07E0) | ((p >> 3) & 0x001F)
+
+
+class Program:
+    """A program started on an X session, its output captured in files."""
+
+    def __init__(self, session, command, cwd):
+        self.out = tempfile.TemporaryFile("w+")
+        self.err = tempfile.TemporaryFile("w+")
+        self.process = session.start([command], cwd=cwd, stdout=self.out, stderr=self.err)
+
+    def close(self):
+        self.out.close()
+        self.err.close()
+
+    def lines(self, stream):
+        stream.seek(0)
+        return stream.read().splitlines()
+
+    def stdout(self):
+        return self.lines(self.out)
+
+    def stderr(self):
+        return self.lines(self.err)
+
+    def running(self):
+        return self.process.poll() is None
+
+    def wait(self, timeout):
+        """The exit code within timeout seconds, else None."""
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+
+class WindowTestCase(unittest.TestCase):
+    session_options = {}
+
+    @classmethod
+    def setUpClass(cls):
+        cls.folder = tempfile.TemporaryDirectory()
+        make_datas(cls.folder.name)
+        cls.session = XSession(**cls.session_options).__enter__()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.session.__exit__(None, None, None)
+        cls.folder.cleanup()
+
+    def start(self, variable):
+        program = Program(self.session, os.environ[variable], self.folder.name)
+        self.addCleanup(program.close)
+        return program
+
+    def start_demo(self):
+        """The demo, once its start line is out; and its window."""
+        demo = self.start("DEMO")
+        self.assertTrue(wait_until(lambda: START_LINE in demo.stdout() or not demo.running(), 20),
+                        "the demo did not start")
+        self.assertTrue(demo.running(), demo.stderr())
+        return demo, self.session.find_window(TITLE, lambda: demo.stderr())
+
+    def start_pattern(self):
+        program = self.start("PRESENT_PATTERN")
+        window = self.session.find_window(TITLE, lambda: program.stderr())
+        self.wait_for_client_size(window, 240)
+        return program, window
+
+    def quit(self, program, window):
+        """Escape ends the program at once, with exit code 0."""
+        self.session.activate(window)
+        pressed = time.monotonic()
+        self.session.keys("Escape")
+        self.assertEqual(program.wait(5), 0, program.stderr())
+        self.assertLess(time.monotonic() - pressed, 1.0)
+
+    def wait_for_client_size(self, window, size):
+        wait_until(lambda: self.session.client_geometry(window)[2:] == (size, size), 5)
+        self.assertEqual(self.session.client_geometry(window)[2:], (size, size))
+
+    def placement(self, window):
+        """Where the whole window is, and where it would be centred."""
+        x, y, width, height = self.session.outer_geometry(window)
+        screen_width, screen_height = self.session.size
+        return (x, y), ((screen_width - width) >> 1, (screen_height - height) >> 1)
+
+    def assert_centred(self, window):
+        # A move may follow a resize: give the window manager a moment.
+        wait_until(lambda: len(set(self.placement(window))) == 1, 2)
+        position, centred = self.placement(window)
+        self.assertEqual(position, centred)
+
+    def assert_zoomed(self, window, factor):
+        self.wait_for_client_size(window, 240 * factor)
+        self.assert_centred(window)
+
+    def assert_shows_pattern(self, window, factor, expected=pattern):
+        """Every client pixel is the pattern's, stretched by factor."""
+        shot = self.session.screenshot(window)
+        self.assertEqual((shot.width, shot.height), (240 * factor, 240 * factor))
+        mismatches = [(x, y) for y in range(shot.height) for x in range(shot.width)
+                      if shot.pixel(x, y) != expected(x // factor, y // factor)]
+        self.assertEqual(mismatches[:5], [], f"{len(mismatches)} pixels differ")
+
+    def assert_draws_frames(self, window):
+        """The window shows a drawn frame, not a blank one, and the frames change."""
+        first = self.session.screenshot(window)
+        self.assertGreater(len(first.colours()), 100)
+        changed = wait_until(lambda: self.session.screenshot(window).rows != first.rows, 3, step=0.1)
+        self.assertTrue(changed, "the frame does not change")
+
+    def choose_zoom(self, chooser_button):
+        """Clicks one of the chooser's three buttons, counted from the left."""
+        chooser = self.session.find_window_in_tree("Zoom")
+        x, y = self.chooser_buttons(chooser)[chooser_button]
+        self.session.click(chooser, x, y)
+        wait_until(lambda: not self.window_exists(chooser), 5)
+
+    def window_exists(self, window):
+        return "Absolute" in self.session.run("xwininfo", "-id", window)
+
+    def chooser_buttons(self, chooser):
+        """The centres of the chooser's buttons: the lowest band of rows that
+        crosses exactly three runs of pixels unlike the background."""
+        shot = wait_until(lambda: self.try_screenshot(chooser), 5)
+        background = shot.pixel(2, 2)
+        band = []
+        for y in range(shot.height - 1, -1, -1):
+            runs = self.runs(shot, y, background)
+            if len(runs) == 3 and all(end - start > 20 for start, end in runs):
+                band.append((y, runs))
+            elif band:
+                break
+        self.assertTrue(band, "no buttons in the chooser")
+        y, runs = band[len(band) // 2]
+        return [((start + end) // 2, y) for start, end in runs]
+
+    def try_screenshot(self, window):
+        try:
+            return self.session.screenshot(window)
+        except subprocess.CalledProcessError:
+            return None
+
+    @staticmethod
+    def runs(shot, y, background):
+        runs = []
+        start = None
+        for x in range(shot.width + 1):
+            inside = x < shot.width and shot.pixel(x, y) != background
+            if inside and start is None:
+                start = x
+            elif not inside and start is not None:
+                runs.append((start, x))
+                start = None
+        return runs
+
+
+class DemoWindowTest(WindowTestCase):
+    def test_prints_opens_centred_draws_ignores_keys_and_quits_on_escape(self):
+        demo, window = self.start_demo()
+        self.assertEqual(demo.stdout(), BANNER + [START_LINE])
+        self.assertEqual(self.session.client_geometry(window)[2:], (240, 240))
+        self.assert_centred(window)
+        self.assert_draws_frames(window)
+
+        self.session.activate(window)
+        self.session.keys("a", "space", "Return", "3", "F1")
+        time.sleep(0.5)
+        self.assertTrue(demo.running())
+        self.assertEqual(self.session.client_geometry(window)[2:], (240, 240))
+
+        self.quit(demo, window)
+        self.assertEqual(demo.stdout(), BANNER + [START_LINE])
+        self.assertEqual(demo.stderr(), [])
+
+    def test_closing_the_window_ends_the_demo(self):
+        demo, window = self.start_demo()
+        self.session.activate(window)
+        pressed = time.monotonic()
+        self.session.keys("alt+F4")
+        self.assertEqual(demo.wait(5), 0, demo.stderr())
+        self.assertLess(time.monotonic() - pressed, 1.0)
+
+
+class ZoomTest(WindowTestCase):
+    def test_shows_the_frame_exactly_and_zooms_centred(self):
+        program, window = self.start_pattern()
+        self.assert_centred(window)
+        self.assert_shows_pattern(window, 1)
+
+        self.session.activate(window)
+        self.session.keys("2")
+        self.assert_zoomed(window, 2)
+        self.assert_shows_pattern(window, 2)
+
+        self.session.run("xdotool", "windowsize", window, "300", "200")
+        self.session.run("xdotool", "windowmove", window, "10", "10")
+        wait_until(lambda: self.session.client_geometry(window)[2:] == (300, 200), 5)
+        self.session.click(window, 150, 100, button=3)
+        self.choose_zoom(0)
+        self.assert_zoomed(window, 1)
+        self.assert_shows_pattern(window, 1)
+
+        self.session.activate(window)
+        self.session.keys("4")
+        self.assert_zoomed(window, 4)
+        self.quit(program, window)
+
+
+class NoWindowManagerTest(WindowTestCase):
+    session_options = {"window_manager": False}
+
+    def test_alt_space_opens_the_chooser(self):
+        program, window = self.start_pattern()
+        self.assert_centred(window)
+        self.session.keys("alt+space")
+        self.choose_zoom(1)
+        self.assert_zoomed(window, 2)
+        self.assert_shows_pattern(window, 2)
+        self.quit(program, window)
+
+
+class Depth16Test(WindowTestCase):
+    session_options = {"depth": 16}
+
+    def test_frames_go_through_the_565_converter(self):
+        program, window = self.start_pattern()
+        self.assert_shows_pattern(window, 1, lambda x, y: pack_565(pattern(x, y)))
+        self.quit(program, window)
+
+        demo, window = self.start_demo()
+        self.assert_draws_frames(window)
+        self.quit(demo, window)
+
+
+class FailureTest(unittest.TestCase):
+    def run_demo(self, env):
+        with tempfile.TemporaryDirectory() as folder:
+            result = subprocess.run([os.environ["DEMO"]], cwd=folder, env=env, capture_output=True, text=True,
+                                    timeout=20)
+        self.assertEqual(result.returncode, 1)
+        self.assertEqual(result.stdout.splitlines(), BANNER)
+        ours = [line for line in result.stderr.splitlines() if line.startswith("demo:")]
+        self.assertEqual(len(ours), 1, result.stderr)
+        self.assertTrue(ours[0].startswith(FAILURE_PREFIX), ours[0])
+        return ours[0][len(FAILURE_PREFIX):]
+
+    def test_an_eight_bit_screen_is_refused(self):
+        with XSession(depth=8, window_manager=False) as session:
+            reason = self.run_demo(session.env)
+        self.assertIn("pixel format", reason)
+
+    def test_no_display_is_reported(self):
+        env = {name: value for name, value in os.environ.items()
+               if name not in ("DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER")}
+        reason = self.run_demo(env)
+        self.assertIn("no display", reason)
+        self.assertIn("DISPLAY", reason)
+
+
+if __name__ == "__main__":
+    unittest.main()
