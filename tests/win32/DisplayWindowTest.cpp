@@ -102,7 +102,7 @@ TEST_F(DisplayWindowTest, SwallowsKeysOtherThanEscape)
     EXPECT_TRUE(IsWindow(displayState.window));
 }
 
-TEST(ShutdownDisplay, ReleasesEverythingAndPutsTheScreenSaverBackAsItWas)
+TEST(DisplayShutdown, ReleasesEverythingAndPutsTheScreenSaverBackAsItWas)
 {
     for (const BOOL before : {TRUE, FALSE}) {
         SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, before, nullptr, 0);
