@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs, on Debian, what building and running the demo needs; with
 # --tests, also what the tests need: an X server, a window manager and X
-# tools for the window tests, emscripten, and Debian's chromium with
+# tools for the window tests, the mingw-w64 cross compiler and Wine for the
+# Windows build, emscripten, and Debian's chromium with
 # playwright-core (from npm, into tests/web/) for the web page's tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,6 +35,10 @@ install_missing cmake g++ make libgtest-dev libbenchmark-dev libpng-dev \
 
 install_missing python3 xvfb xfonts-base openbox \
   xdotool x11-apps x11-utils           # keys and clicks, xwd, xwininfo and xprop
+
+# The Windows build: the mingw-w64 cross compiler (POSIX threads), GoogleTest's
+# sources to build for it, and Wine to run the programs.
+install_missing g++-mingw-w64-x86-64-posix googletest wine wine64
 
 # The page needs neither the desktop services nor the extras that these recommend.
 web_packages=(emscripten chromium)

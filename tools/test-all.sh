@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the native build, then the same
-# tests built with the address and undefined-behaviour sanitizers, then the
-# web page in headless chromium.
+# Builds everything and runs every test: the native build, the same tests
+# built with the address and undefined-behaviour sanitizers, the Windows
+# build tested under Wine, then the web page in headless chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh --tests
@@ -14,6 +14,14 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DDEMO_SANITIZE=ON
 cmake --build build-sanitize -j"$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+
+# Windows: cross-built with mingw-w64; CTest runs the tests under Wine, the
+# window tests on their own Xvfb screens. Both builds must draw the same frames.
+cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+cmake --build build-windows -j"$jobs"
+ctest --test-dir build-windows --output-on-failure -j"$jobs"
+bash tools/compare-captures.sh build/bin/demo-capture -- build-windows/wine-run.sh build-windows/bin/demo-capture.exe
+build-windows/wine-run.sh wineserver -k
 
 # The web page: built with emscripten, then tested in headless chromium,
 # its frames against those of the native demo-capture built above.

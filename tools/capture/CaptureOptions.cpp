@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "FramePath.h"
+#include "PngFile.h"
 
 const char kCaptureUsage[] =
     "usage: demo-capture [--frames N] [--start-ms T] [--frame-ms D] [--format raw|ppm|png] [--out PATH]\n"
@@ -88,6 +89,10 @@ bool ParseCaptureOptions(int argc, const char* const* argv, CaptureOptions& opti
         }
     }
     if (options.format == CaptureFormat::Png) {
+        if (!PngSupported()) {
+            error = "this build has no PNG support: use --format raw or ppm";
+            return false;
+        }
         if (!outGiven || options.out == "-") {
             error = "png output needs --out with a file path";
             return false;

@@ -7,6 +7,11 @@
 #include "FrameEncoding.h"
 #include "OutputFile.h"
 
+bool PngSupported()
+{
+    return true;
+}
+
 bool WritePngFile(const std::string& path, const Bitmap& frame, std::string& error)
 {
     std::vector<std::uint8_t> rgb;

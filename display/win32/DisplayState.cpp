@@ -1,0 +1,3 @@
+#include "DisplayState.h"
+
+DisplayState displayState = {};
