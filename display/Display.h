@@ -25,4 +25,9 @@ public:
 
     std::int32_t width = 0;
     std::int32_t height = 0;
+
+protected:
+    // What every Present checks first: -1 for no bitmap, -2 for a width and
+    // -3 for a height other than the display's, else 0.
+    std::int32_t CheckBitmap(const Bitmap* bitmap) const;
 };

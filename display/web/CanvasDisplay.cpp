@@ -48,12 +48,9 @@ std::int32_t CanvasDisplay::Close()
 
 std::int32_t CanvasDisplay::Present(const Bitmap* bitmap)
 {
-    if (!bitmap)
-        return -1;
-    if (bitmap->width != width)
-        return -2;
-    if (bitmap->height != height)
-        return -3;
+    const std::int32_t checked = CheckBitmap(bitmap);
+    if (checked != 0)
+        return checked;
     // After a failed Open both sizes are 0: a 0 x 0 bitmap has nothing to show.
     if (width == 0 || height == 0)
         return 0;

@@ -140,7 +140,7 @@ class XSession:
         result = subprocess.run(command, env=self.env, capture_output=True, text=True)
         return result.stdout
 
-    def find_window(self, title, explain, timeout=10):
+    def find_window(self, title, explain, timeout=30):
         """The id of the visible window whose title is exactly title; explain()
         tells why, when there is none."""
         found = wait_until(
@@ -150,7 +150,7 @@ class XSession:
             raise AssertionError(f"no window titled {title!r}: {explain()}")
         return found[-1]
 
-    def find_window_in_tree(self, title, timeout=10):
+    def find_window_in_tree(self, title, timeout=30):
         """Like find_window, for windows that xdotool's search misses."""
         pattern = re.compile(r"^\s*(0x[0-9a-f]+) \"" + re.escape(title) + "\":", re.M)
         found = wait_until(lambda: pattern.search(self.run("xwininfo", "-root", "-tree")), timeout)

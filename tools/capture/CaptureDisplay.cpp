@@ -18,11 +18,8 @@ std::int32_t CaptureDisplay::Close()
 
 std::int32_t CaptureDisplay::Present(const Bitmap* bitmap)
 {
-    if (!bitmap)
-        return -1;
-    if (bitmap->width != width)
-        return -2;
-    if (bitmap->height != height)
-        return -3;
+    const std::int32_t checked = CheckBitmap(bitmap);
+    if (checked != 0)
+        return checked;
     return sink(*bitmap) ? 0 : -4;
 }
