@@ -3,13 +3,16 @@
 // set; everything here has internal linkage, so no function compiled for a
 // wide instruction set can stand in for another file's copy.
 //
-// A step handles `Isa::kGroup` pixels: their colour words and single-
-// precision components in one vector each, their double-precision values in
-// one vector of twice the width. The arithmetic is that of the literal
+// A step handles `Isa::kGroup` pixels: their colour words in one vector of
+// 32-bit lanes, and their single-precision components and double-precision
+// values in two halves of half as many lanes each, so that a half of
+// doubles fills one register. The arithmetic is that of the literal
 // per-pixel code, operation for operation, so the results are identical.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <utility>
 
 #include "FrameKernels.h"
 
@@ -20,9 +23,11 @@ struct Vectors {
     typedef std::uint32_t U32 __attribute__((vector_size(4 * G)));
     typedef std::int32_t I32 __attribute__((vector_size(4 * G)));
     typedef std::uint16_t U16 __attribute__((vector_size(4 * G)));
-    typedef float F32 __attribute__((vector_size(4 * G)));
-    typedef double F64 __attribute__((vector_size(8 * G)));
-    typedef std::int64_t I64 __attribute__((vector_size(8 * G)));
+    // A half: G / 2 pixels.
+    typedef std::int32_t HalfI32 __attribute__((vector_size(2 * G)));
+    typedef float HalfF32 __attribute__((vector_size(2 * G)));
+    typedef double HalfF64 __attribute__((vector_size(4 * G)));
+    typedef std::int64_t HalfI64 __attribute__((vector_size(4 * G)));
 };
 
 // Widening conversions as the compiler writes them; an instruction set whose
@@ -31,9 +36,34 @@ template <int G>
 struct PortableWidening {
     static constexpr int kGroup = G;
     using V = Vectors<G>;
-    static typename V::F64 Widen(typename V::F32 v) { return __builtin_convertvector(v, typename V::F64); }
-    static typename V::F64 Widen(typename V::I32 v) { return __builtin_convertvector(v, typename V::F64); }
+    static typename V::HalfF64 Widen(typename V::HalfF32 v) { return __builtin_convertvector(v, typename V::HalfF64); }
+    static typename V::HalfF64 Widen(typename V::HalfI32 v) { return __builtin_convertvector(v, typename V::HalfF64); }
 };
+
+// Lanes Offset, Offset + 1, ... of a and b taken as one row of lanes.
+template <std::size_t Offset, typename V, std::size_t... I>
+auto Lanes(V a, V b, std::index_sequence<I...>)
+{
+    return __builtin_shufflevector(a, b, (Offset + I)...);
+}
+
+template <int G>
+typename Vectors<G>::HalfI32 LowHalf(typename Vectors<G>::I32 v)
+{
+    return Lanes<0>(v, v, std::make_index_sequence<G / 2>{});
+}
+
+template <int G>
+typename Vectors<G>::HalfI32 HighHalf(typename Vectors<G>::I32 v)
+{
+    return Lanes<G / 2>(v, v, std::make_index_sequence<G / 2>{});
+}
+
+template <int G>
+typename Vectors<G>::U32 Join(typename Vectors<G>::HalfI32 low, typename Vectors<G>::HalfI32 high)
+{
+    return (typename Vectors<G>::U32)Lanes<0>(low, high, std::make_index_sequence<G>{});
+}
 
 constexpr std::int32_t kSize = 240;
 constexpr std::int32_t kDirectionSpan = 360;
@@ -125,49 +155,68 @@ void ComposeRow(const LitPictureJob& job, std::int32_t y, std::uint32_t* colours
     }
 }
 
+// What the light gives half a step of pixels: the diffuse factor k and the
+// specular level s = trunc(d^16 x 256).
+template <typename Isa>
+struct HalfLight {
+    typename Vectors<Isa::kGroup>::HalfI32 k;
+    typename Vectors<Isa::kGroup>::HalfI32 s;
+};
+
+// n and l point at the normal's and the light direction's three planes,
+// each at the half's first pixel.
+template <typename Isa>
+HalfLight<Isa> LightHalf(const float* const n[3], std::int32_t ni, const float* const l[3], std::int32_t li)
+{
+    using V = Vectors<Isa::kGroup>;
+    using F32 = typename V::HalfF32;
+    using F64 = typename V::HalfF64;
+    using I64 = typename V::HalfI64;
+    using I32 = typename V::HalfI32;
+    const F64 nx = Isa::Widen(Load<F32>(n[0] + ni));
+    const F64 ny = Isa::Widen(Load<F32>(n[1] + ni));
+    const F64 nz = Isa::Widen(Load<F32>(n[2] + ni));
+    const F64 lx = Isa::Widen(Load<F32>(l[0] + li));
+    const F64 ly = Isa::Widen(Load<F32>(l[1] + li));
+    const F64 lz = Isa::Widen(Load<F32>(l[2] + li));
+    F64 d = nz * lz + ny * ly;
+    d = d + nx * lx;
+    // Not-a-number (a black normal) and negatives become 0, then at most 1.
+    d = (F64)((I64)d & (d > 0.0));
+    const I64 above = d > 1.0;
+    d = (F64)(((I64)d & ~above) | ((I64)(1.0 - F64{}) & above));
+
+    const F64 d2 = d * d;
+    const F64 d4 = d2 * d2;
+    const F64 d8 = d4 * d4;
+    // d^16 rounded to single precision; times 256 is exact in single precision.
+    const F32 d16 = __builtin_convertvector(d8 * d8, F32);
+    return {__builtin_convertvector(d * 220.0, I32), __builtin_convertvector(d16 * 256.0f, I32)};
+}
+
 template <typename Isa>
 void DrawLitPicture(const LitPictureJob& job)
 {
     constexpr int G = Isa::kGroup;
-    using V = Vectors<G>;
-    using U32 = typename V::U32;
-    using I32 = typename V::I32;
-    using F32 = typename V::F32;
-    using F64 = typename V::F64;
-    using I64 = typename V::I64;
-    const F64 one = 1.0 - F64{};
+    using U32 = typename Vectors<G>::U32;
+    const float* const normals[3] = {job.normalX, job.normalY, job.normalZ};
+    const float* const directions[3] = {job.directionX, job.directionY, job.directionZ};
+    std::uint32_t* const frame = job.frame;
 
     alignas(64) std::uint32_t colours[kSize];
     for (std::int32_t y = 0; y < kSize; ++y) {
         ComposeRow<G>(job, y, colours);
-        std::uint32_t* frameRow = job.frame + y * kSize;
         const std::int32_t normalRow = y * kSize;
         const std::int32_t directionRow = y * kDirectionSpan;
         for (std::int32_t x = 0; x < kSize; x += G) {
-            const F64 nx = Isa::Widen(Load<F32>(job.normalX + normalRow + x));
-            const F64 ny = Isa::Widen(Load<F32>(job.normalY + normalRow + x));
-            const F64 nz = Isa::Widen(Load<F32>(job.normalZ + normalRow + x));
-            const F64 lx = Isa::Widen(Load<F32>(job.directionX + directionRow + x));
-            const F64 ly = Isa::Widen(Load<F32>(job.directionY + directionRow + x));
-            const F64 lz = Isa::Widen(Load<F32>(job.directionZ + directionRow + x));
-            F64 d = nz * lz + ny * ly;
-            d = d + nx * lx;
-            // Not-a-number (a black normal) and negatives become 0, then at most 1.
-            d = (F64)((I64)d & (d > 0.0));
-            const I64 above = d > 1.0;
-            d = (F64)(((I64)d & ~above) | ((I64)one & above));
-
-            const U32 k = (U32)__builtin_convertvector(d * 220.0, I32);
-            const F64 d2 = d * d;
-            const F64 d4 = d2 * d2;
-            const F64 d8 = d4 * d4;
-            // d^16 rounded to single precision; times 256 is exact in single precision.
-            const F32 d16 = __builtin_convertvector(d8 * d8, F32);
-            const U32 s = (U32)__builtin_convertvector(d16 * 256.0f, I32);
+            const HalfLight<Isa> low = LightHalf<Isa>(normals, normalRow + x, directions, directionRow + x);
+            const HalfLight<Isa> high =
+                LightHalf<Isa>(normals, normalRow + x + G / 2, directions, directionRow + x + G / 2);
+            const U32 k = Join<G>(low.k, high.k);
+            const U32 s = Join<G>(low.s, high.s);
             const U32 v = (s * 255u) >> 8;
-
             const U32 lit = ScaleChannels<G>(Load<U32>(colours + x), k);
-            Store(frameRow + x, AddSaturatedWords(lit, v * 257u));
+            Store(frame + normalRow + x, AddSaturatedWords(lit, v * 257u));
         }
     }
 }
@@ -209,10 +258,12 @@ void BlendFadedBlock(const BlockJob& job, double fade)
     constexpr int G = Isa::kGroup;
     using U32 = typename Vectors<G>::U32;
     using I32 = typename Vectors<G>::I32;
+    using HalfI32 = typename Vectors<G>::HalfI32;
     ForEachGroup<G>(job, [fade](U32 target, U32 source) {
         const I32 coverage = (I32)(source >> 24);
-        const U32 w = (U32)__builtin_convertvector(Isa::Widen(coverage) * fade, I32);
-        return BlendWords<G>(source, target, w);
+        const HalfI32 low = __builtin_convertvector(Isa::Widen(LowHalf<G>(coverage)) * fade, HalfI32);
+        const HalfI32 high = __builtin_convertvector(Isa::Widen(HighHalf<G>(coverage)) * fade, HalfI32);
+        return BlendWords<G>(source, target, Join<G>(low, high));
     });
 }
 
