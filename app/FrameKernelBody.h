@@ -104,7 +104,7 @@ typename Vectors<G>::U32 BlendWords(typename Vectors<G>::U32 src, typename Vecto
     const U16 redBlue = (U16)(src & 0x00FF00FFu) * (U16)(w | (w << 16)) +
                         (U16)(dst & 0x00FF00FFu) * (U16)(inverse | (inverse << 16));
     const U16 green = (U16)((src >> 8) & 0xFFu) * (U16)w + (U16)((dst >> 8) & 0xFFu) * (U16)inverse;
-    return (U32)(redBlue >> 8) | ((U32)green & 0xFF00u);
+    return (U32)((redBlue >> 8) | (green & 0xFF00u));
 }
 
 // Each channel of colour times the diffuse factor k (0..220), shifted by 8.
@@ -115,7 +115,7 @@ typename Vectors<G>::U32 ScaleChannels(typename Vectors<G>::U32 colour, typename
     using U16 = typename Vectors<G>::U16;
     const U16 redBlue = (U16)(colour & 0x00FF00FFu) * (U16)(k | (k << 16));
     const U16 green = (U16)((colour >> 8) & 0xFFu) * (U16)k;
-    return (U32)(redBlue >> 8) | ((U32)green & 0xFF00u);
+    return (U32)((redBlue >> 8) | (green & 0xFF00u));
 }
 
 // The colour of one frame row before lighting: the background, with the
