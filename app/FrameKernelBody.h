@@ -203,7 +203,7 @@ void DrawLitPicture(const LitPictureJob& job)
     const float* const directions[3] = {job.directionX, job.directionY, job.directionZ};
     std::uint32_t* const frame = job.frame;
 
-    alignas(64) std::uint32_t colours[kSize];
+    std::uint32_t colours[kSize];
     for (std::int32_t y = 0; y < kSize; ++y) {
         ComposeRow<G>(job, y, colours);
         const std::int32_t normalRow = y * kSize;
