@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "FrameKernels.h"
+#include "LightingTables.h"
 
 namespace {
 
@@ -65,8 +66,8 @@ typename Vectors<G>::U32 Join(typename Vectors<G>::HalfI32 low, typename Vectors
     return (typename Vectors<G>::U32)Lanes<0>(low, high, std::make_index_sequence<G>{});
 }
 
-constexpr std::int32_t kSize = 240;
-constexpr std::int32_t kDirectionSpan = 360;
+constexpr std::int32_t kSize = LightingTables::kFrameSize;
+constexpr std::int32_t kDirectionSpan = LightingTables::kDirectionSpan;
 
 template <typename T>
 T Load(const void* source)
