@@ -82,6 +82,8 @@ std::int32_t StartDemo(Demo& demo, Display& display, MillisecondClock clock, std
     LoadRawImage(*demo.stream, "datas/normal_map.raw", *demo.normalMap, RawVariant::Plain);
     LoadRawImage(*demo.stream, "datas/flare.raw", *demo.flare, RawVariant::Plain);
     LoadRawImage(*demo.stream, "datas/particule.raw", *demo.particleSprite, RawVariant::Alpha);
+    demo.lighting.reset(static_cast<LightingTables*>(
+        RequireAllocation(new (std::nothrow) LightingTables(*demo.normalMap), "the lighting tables")));
 
     if (console)
         PrintLine(console, kStartLine);
@@ -95,7 +97,7 @@ std::int32_t StartDemo(Demo& demo, Display& display, MillisecondClock clock, std
 void DrawFrame(Demo& demo)
 {
     const LightPosition light =
-        RenderLitPicture(*demo.frame, *demo.picture, *demo.alternatePicture, *demo.normalMap, demo.clock);
+        RenderLitPicture(*demo.frame, *demo.picture, *demo.alternatePicture, *demo.lighting, demo.clock);
     AddFlare(*demo.frame, *demo.flare, light.lightX, light.lightY);
     for (Particle& particle : fountain) {
         UpdateParticle(particle);

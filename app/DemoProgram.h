@@ -8,6 +8,7 @@
 #include "Bitmap.h"
 #include "Display.h"
 #include "FileInputStream.h"
+#include "LightingTables.h"
 
 constexpr std::int32_t kFrameWidth = 240;
 constexpr std::int32_t kFrameHeight = 240;
@@ -24,6 +25,7 @@ struct Demo {
     std::unique_ptr<Bitmap> flare;
     std::unique_ptr<Bitmap> particleSprite;
     std::unique_ptr<FileInputStream> stream;
+    std::unique_ptr<LightingTables> lighting; // prepared from the normal map once it is loaded
     AnimationClock clock;
 };
 
@@ -33,7 +35,8 @@ void PrintBanner(std::FILE* console);
 
 // Set-up after the banner, given a created display: makes the six bitmaps,
 // opens the display at 240 x 240, sizes the bitmaps, loads the five images
-// from datas/ under the current directory, prints the start line on console
+// from datas/ under the current directory, prepares the lighting tables from
+// the normal map, prints the start line on console
 // (when given) and reads the start time from clock. Returns the display's
 // Open code; when it is not 0, set-up stops there. Ends the process with a
 // message when memory runs out.

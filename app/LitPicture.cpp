@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "LitPixel.h"
+#include "FrameKernels.h"
 #include "PixelArithmetic.h"
 
 namespace {
@@ -54,36 +54,30 @@ FrameParameters AdvanceFrameParameters(AnimationClock& clock)
     return parameters;
 }
 
-void DrawLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternatePicture, const Bitmap& normalMap,
-                    const FrameParameters& parameters)
+void DrawLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternatePicture,
+                    const LightingTables& lighting, const FrameParameters& parameters)
 {
-    const std::uint32_t background = parameters.background;
-    for (std::int32_t y = 0; y < frame.height; ++y) {
-        for (std::int32_t x = 0; x < frame.width; ++x) {
-            std::uint32_t colour = background;
-            const std::int32_t px = x + parameters.pictureOffsetX;
-            const std::int32_t py = y + parameters.pictureOffsetY;
-            if (px >= 0 && px < picture.width && py >= 0 && py < picture.height) {
-                const std::int32_t index = py * picture.width + px;
-                std::uint32_t f = picture.pixels[index];
-                if (parameters.blinkOn) {
-                    const std::uint32_t g = alternatePicture.pixels[index];
-                    if ((g >> 24) != 0)
-                        f = BlendPixel(g, background, g >> 24);
-                }
-                colour = BlendPixel(f, background, (f >> 16) & 0xFF);
-            }
-            const std::int32_t index = y * frame.width + x;
-            frame.pixels[index] = LightPixel(colour, normalMap.pixels[index], parameters.lightX - x,
-                                             parameters.lightY - y);
-        }
-    }
+    const std::int32_t direction = LightingTables::DirectionIndex(0, parameters.lightX, parameters.lightY);
+    const LitPictureJob job{frame.pixels,
+                            picture.pixels,
+                            alternatePicture.pixels,
+                            lighting.normalX,
+                            lighting.normalY,
+                            lighting.normalZ,
+                            lighting.directionX + direction,
+                            lighting.directionY + direction,
+                            lighting.directionZ + direction,
+                            parameters.pictureOffsetX,
+                            parameters.pictureOffsetY,
+                            parameters.blinkOn,
+                            parameters.background};
+    ActiveFrameKernels().drawLitPicture(job);
 }
 
 LightPosition RenderLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternatePicture,
-                               const Bitmap& normalMap, AnimationClock& clock)
+                               const LightingTables& lighting, AnimationClock& clock)
 {
     const FrameParameters parameters = AdvanceFrameParameters(clock);
-    DrawLitPicture(frame, picture, alternatePicture, normalMap, parameters);
+    DrawLitPicture(frame, picture, alternatePicture, lighting, parameters);
     return {parameters.lightX, parameters.lightY};
 }

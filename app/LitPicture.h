@@ -4,6 +4,7 @@
 
 #include "AnimationClock.h"
 #include "Bitmap.h"
+#include "LightingTables.h"
 
 // What the lit picture pass derives from the clock once per frame.
 struct FrameParameters {
@@ -21,11 +22,12 @@ struct FrameParameters {
 // tint from the new reading.
 FrameParameters AdvanceFrameParameters(AnimationClock& clock);
 
-// Writes every frame pixel: the background, the picture at its offset (the
-// alternate picture blinking in), lit from the normal map by the light with a
-// diffuse term and a cyan-tinted specular highlight.
-void DrawLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternatePicture, const Bitmap& normalMap,
-                    const FrameParameters& parameters);
+// Writes every pixel of the 240 x 240 frame: the background, the picture at
+// its offset (the alternate picture blinking in), lit from the normal map by
+// the light with a diffuse term and a cyan-tinted specular highlight. The
+// normal map comes as the lighting tables prepared from it.
+void DrawLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternatePicture,
+                    const LightingTables& lighting, const FrameParameters& parameters);
 
 struct LightPosition {
     std::int32_t lightX;
@@ -35,4 +37,4 @@ struct LightPosition {
 // One frame's lit picture: advances the clock, draws, and gives back the
 // light position for the flare.
 LightPosition RenderLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternatePicture,
-                               const Bitmap& normalMap, AnimationClock& clock);
+                               const LightingTables& lighting, AnimationClock& clock);

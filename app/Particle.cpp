@@ -1,6 +1,6 @@
 #include "Particle.h"
 
-#include "PixelArithmetic.h"
+#include "FrameKernels.h"
 #include "Random15.h"
 
 namespace {
@@ -51,13 +51,7 @@ void DrawParticle(Bitmap& frame, const Bitmap& sprite, const Particle& particle)
     const std::int32_t tx = static_cast<std::int32_t>(particle.x);
     const std::int32_t ty = static_cast<std::int32_t>(particle.y);
     const double fade = 1.0 - particle.y * static_cast<double>(kFadePerRow);
-    for (std::int32_t r = 0; r < sprite.height; ++r) {
-        const std::int32_t rowStart = (ty + r - kSpriteCentre) * frame.width + tx - kSpriteCentre;
-        for (std::int32_t j = 0; j < sprite.width; ++j) {
-            const std::uint32_t m = sprite.pixels[r * sprite.width + j];
-            const std::uint32_t w = static_cast<std::uint32_t>(fade * (m >> 24));
-            std::uint32_t& target = frame.pixels[rowStart + j];
-            target = BlendPixel(m, target, w);
-        }
-    }
+    const std::int32_t first = (ty - kSpriteCentre) * frame.width + tx - kSpriteCentre;
+    const BlockJob job{frame.pixels + first, frame.width, sprite.pixels, sprite.width, sprite.height};
+    ActiveFrameKernels().blendFadedBlock(job, fade);
 }

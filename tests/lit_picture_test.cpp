@@ -4,7 +4,8 @@
 #include <limits>
 
 #include "LitPicture.h"
-#include "LitPixel.h"
+#include "LightingTables.h"
+#include "ReferenceLitPixel.h"
 
 namespace {
 
@@ -48,14 +49,14 @@ TEST(Vector3, NormalizeAndDotFollowTheirOrderOfOperations)
 TEST(LightPixel, FullLightAndBlackNormals)
 {
     // Normal straight up, light straight above: d = 1, so k = 220 and the highlight is full.
-    EXPECT_EQ(LightPixel(0x00FFFFFF, 0x000000FF, 0, 0), 0x00DBFFFFu);
-    EXPECT_EQ(LightPixel(0x00808080, 0x000000FF, 0, 0), 0x006FFFFFu);
-    EXPECT_EQ(LightPixel(0x00000000, 0x000000FF, 0, 0), 0x0000FEFFu); // green keeps seven bits
+    EXPECT_EQ(ReferenceLightPixel(0x00FFFFFF, 0x000000FF, 0, 0), 0x00DBFFFFu);
+    EXPECT_EQ(ReferenceLightPixel(0x00808080, 0x000000FF, 0, 0), 0x006FFFFFu);
+    EXPECT_EQ(ReferenceLightPixel(0x00000000, 0x000000FF, 0, 0), 0x0000FEFFu); // green keeps seven bits
     // A black normal has no direction: black, whatever the colour and the light.
-    EXPECT_EQ(LightPixel(0x00FFFFFF, 0x00000000, 0, 0), 0u);
-    EXPECT_EQ(LightPixel(0x00FFFFFF, 0xFF000000, 37, -90), 0u);
+    EXPECT_EQ(ReferenceLightPixel(0x00FFFFFF, 0x00000000, 0, 0), 0u);
+    EXPECT_EQ(ReferenceLightPixel(0x00FFFFFF, 0xFF000000, 37, -90), 0u);
     // Facing away from the light (only possible below the plane, never for 0..255 normals): d clamps to 0.
-    EXPECT_EQ(LightPixel(0x00FFFFFF, 0x00FF0000, -200, 0), 0x00000000u);
+    EXPECT_EQ(ReferenceLightPixel(0x00FFFFFF, 0x00FF0000, -200, 0), 0x00000000u);
 }
 
 TEST(FrameParameters, FirstFrameUsesElapsedZeroWhateverTheClock)
@@ -127,22 +128,22 @@ TEST(DrawLitPicture, PictureMovesOverAFixedNormalMap)
 
     FrameParameters p = Advance(0, 0);
     p.pictureOffsetX = 60;
-    DrawLitPicture(frame, picture, alternate, normals, p);
+    DrawLitPicture(frame, picture, alternate, LightingTables(normals), p);
     const std::uint32_t covered = BlendPixel(0x00FF8040, p.background, 0xFF);
     for (int y = 0; y < 240; y += 13) {
         for (int x = 0; x < 240; ++x) {
             const std::uint32_t colour = x < 180 ? covered : p.background;
             const std::uint32_t expected =
-                (x == 7 && y == 5) ? 0 : LightPixel(colour, normals.pixels[y * 240 + x], p.lightX - x, p.lightY - y);
+                (x == 7 && y == 5) ? 0 : ReferenceLightPixel(colour, normals.pixels[y * 240 + x], p.lightX - x, p.lightY - y);
             ASSERT_EQ(frame.pixels[y * 240 + x], expected) << x << "," << y;
         }
     }
     p.pictureOffsetX = -60;
     p.pictureOffsetY = 60;
-    DrawLitPicture(frame, picture, alternate, normals, p);
-    EXPECT_EQ(frame.pixels[0], LightPixel(p.background, 0x00406080, p.lightX, p.lightY));
-    EXPECT_EQ(frame.pixels[60], LightPixel(covered, 0x00406080, p.lightX - 60, p.lightY));
-    EXPECT_EQ(frame.pixels[180 * 240 + 60], LightPixel(p.background, 0x00406080, p.lightX - 60, p.lightY - 180));
+    DrawLitPicture(frame, picture, alternate, LightingTables(normals), p);
+    EXPECT_EQ(frame.pixels[0], ReferenceLightPixel(p.background, 0x00406080, p.lightX, p.lightY));
+    EXPECT_EQ(frame.pixels[60], ReferenceLightPixel(covered, 0x00406080, p.lightX - 60, p.lightY));
+    EXPECT_EQ(frame.pixels[180 * 240 + 60], ReferenceLightPixel(p.background, 0x00406080, p.lightX - 60, p.lightY - 180));
 }
 
 TEST(DrawLitPicture, RedIsCoverageAndTheAlternateBlinksOverTheBackground)
@@ -157,18 +158,16 @@ TEST(DrawLitPicture, RedIsCoverageAndTheAlternateBlinksOverTheBackground)
     alternate.pixels[3] = 0x00FFFFFF;    // coverage 0 never shows
 
     FrameParameters p = Advance(0, 0);
-    p.lightX = 0;
-    p.lightY = 0;
     const std::uint32_t bg = p.background;
-    auto lit = [&](std::uint32_t colour, int x) { return LightPixel(colour, 0x000000FF, -x, 0); };
+    auto lit = [&](std::uint32_t colour, int x) { return ReferenceLightPixel(colour, 0x000000FF, p.lightX - x, p.lightY); };
 
-    DrawLitPicture(frame, picture, alternate, normals, p);
+    DrawLitPicture(frame, picture, alternate, LightingTables(normals), p);
     EXPECT_EQ(frame.pixels[0], lit(BlendPixel(bg, bg, 0), 0)); // (background.ch * 255) >> 8
     EXPECT_EQ(frame.pixels[1], lit(BlendPixel(0x00FF1020, bg, 255), 1));
     EXPECT_EQ(frame.pixels[2], lit(BlendPixel(0x000000FF, bg, 0), 2));
 
     p.blinkOn = true;
-    DrawLitPicture(frame, picture, alternate, normals, p);
+    DrawLitPicture(frame, picture, alternate, LightingTables(normals), p);
     const std::uint32_t smile = BlendPixel(0x80FFFFFF, bg, 0x80);
     EXPECT_EQ(frame.pixels[2], lit(BlendPixel(smile, bg, (smile >> 16) & 0xFF), 2));
     EXPECT_EQ(frame.pixels[3], lit(BlendPixel(0x000000FF, bg, 0), 3));
@@ -185,7 +184,7 @@ TEST(RenderLitPicture, ReadsTheClockOnceAndReturnsTheLight)
     Fill(normals, 240, 240, 0x00808080);
     int reads = 0;
     AnimationClock clock{[&reads] { return static_cast<std::uint32_t>(100 * ++reads); }, 0, 0.0f};
-    const LightPosition light = RenderLitPicture(frame, picture, alternate, normals, clock);
+    const LightPosition light = RenderLitPicture(frame, picture, alternate, LightingTables(normals), clock);
     EXPECT_EQ(reads, 1);
     EXPECT_EQ(light.lightX, 208);
     EXPECT_EQ(light.lightY, 208);

@@ -6,10 +6,12 @@
 #include "PixelArithmetic.h"
 #include "Vector3.h"
 
-// The lighting of one pixel: the normal is the normal-map word's R, G and B
-// as they are; the light lies (toLightX, toLightY) pixels away and 40 above.
-// A black normal has no direction and gives 0.
-inline std::uint32_t LightPixel(std::uint32_t colour, std::uint32_t normalWord, std::int32_t toLightX,
+// The lighting of one pixel, computed literally: two normalisations, a
+// double-precision dot product and four squarings. The normal is the
+// normal-map word's R, G and B as they are; the light lies (toLightX,
+// toLightY) pixels away and 40 above. A black normal has no direction and
+// gives 0.
+inline std::uint32_t ReferenceLightPixel(std::uint32_t colour, std::uint32_t normalWord, std::int32_t toLightX,
                                 std::int32_t toLightY)
 {
     Vector3 normal{static_cast<float>((normalWord >> 16) & 0xFF), static_cast<float>((normalWord >> 8) & 0xFF),

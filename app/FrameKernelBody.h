@@ -1,0 +1,277 @@
+// The frame kernels as portable vector code. Included only by the
+// FrameKernels*.cpp files, each of which compiles it for its own instruction
+// set; everything here has internal linkage, so no function compiled for a
+// wide instruction set can stand in for another file's copy.
+//
+// A step handles `Isa::kGroup` pixels: their colour words in one vector of
+// 32-bit lanes, and their single-precision components and double-precision
+// values in two halves of half as many lanes each, so that a half of
+// doubles fills one register. The arithmetic is that of the literal
+// per-pixel code, operation for operation, so the results are identical.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+
+#include "FrameKernels.h"
+#include "LightingTables.h"
+
+namespace {
+
+template <int G>
+struct Vectors {
+    typedef std::uint32_t U32 __attribute__((vector_size(4 * G)));
+    typedef std::int32_t I32 __attribute__((vector_size(4 * G)));
+    typedef std::uint16_t U16 __attribute__((vector_size(4 * G)));
+    // A half: G / 2 pixels.
+    typedef std::int32_t HalfI32 __attribute__((vector_size(2 * G)));
+    typedef float HalfF32 __attribute__((vector_size(2 * G)));
+    typedef double HalfF64 __attribute__((vector_size(4 * G)));
+    typedef std::int64_t HalfI64 __attribute__((vector_size(4 * G)));
+};
+
+// Widening conversions as the compiler writes them; an instruction set whose
+// compiler splits them needlessly supplies its own.
+template <int G>
+struct PortableWidening {
+    static constexpr int kGroup = G;
+    using V = Vectors<G>;
+    static typename V::HalfF64 Widen(typename V::HalfF32 v) { return __builtin_convertvector(v, typename V::HalfF64); }
+    static typename V::HalfF64 Widen(typename V::HalfI32 v) { return __builtin_convertvector(v, typename V::HalfF64); }
+};
+
+// Lanes Offset, Offset + 1, ... of a and b taken as one row of lanes.
+template <std::size_t Offset, typename V, std::size_t... I>
+auto Lanes(V a, V b, std::index_sequence<I...>)
+{
+    return __builtin_shufflevector(a, b, (Offset + I)...);
+}
+
+template <int G>
+typename Vectors<G>::HalfI32 LowHalf(typename Vectors<G>::I32 v)
+{
+    return Lanes<0>(v, v, std::make_index_sequence<G / 2>{});
+}
+
+template <int G>
+typename Vectors<G>::HalfI32 HighHalf(typename Vectors<G>::I32 v)
+{
+    return Lanes<G / 2>(v, v, std::make_index_sequence<G / 2>{});
+}
+
+template <int G>
+typename Vectors<G>::U32 Join(typename Vectors<G>::HalfI32 low, typename Vectors<G>::HalfI32 high)
+{
+    return (typename Vectors<G>::U32)Lanes<0>(low, high, std::make_index_sequence<G>{});
+}
+
+constexpr std::int32_t kSize = LightingTables::kFrameSize;
+constexpr std::int32_t kDirectionSpan = LightingTables::kDirectionSpan;
+
+template <typename T>
+T Load(const void* source)
+{
+    T value;
+    __builtin_memcpy(&value, source, sizeof value);
+    return value;
+}
+
+template <typename T>
+void Store(void* target, T value)
+{
+    __builtin_memcpy(target, &value, sizeof value);
+}
+
+// The packed-pixel operations on a vector of words, exactly as on one word.
+template <typename U32>
+U32 AddSaturatedWords(U32 a, U32 b)
+{
+    const U32 sum = (a & 0x00FEFEFFu) + (b & 0x00FEFEFFu);
+    const U32 overflow = sum & 0x01010100u;
+    return sum | (overflow - (overflow >> 8));
+}
+
+// Per channel (src * w + dst * (255 - w)) >> 8 for per-word weights 0..255.
+// R and B are worked in the two 16-bit halves of each word, G in the low
+// half: no product sum reaches 65,536.
+template <int G>
+typename Vectors<G>::U32 BlendWords(typename Vectors<G>::U32 src, typename Vectors<G>::U32 dst,
+                                    typename Vectors<G>::U32 w)
+{
+    using U32 = typename Vectors<G>::U32;
+    using U16 = typename Vectors<G>::U16;
+    const U32 inverse = 255u - w;
+    const U16 redBlue = (U16)(src & 0x00FF00FFu) * (U16)(w | (w << 16)) +
+                        (U16)(dst & 0x00FF00FFu) * (U16)(inverse | (inverse << 16));
+    const U16 green = (U16)((src >> 8) & 0xFFu) * (U16)w + (U16)((dst >> 8) & 0xFFu) * (U16)inverse;
+    return (U32)((redBlue >> 8) | (green & 0xFF00u));
+}
+
+// Each channel of colour times the diffuse factor k (0..220), shifted by 8.
+template <int G>
+typename Vectors<G>::U32 ScaleChannels(typename Vectors<G>::U32 colour, typename Vectors<G>::U32 k)
+{
+    using U32 = typename Vectors<G>::U32;
+    using U16 = typename Vectors<G>::U16;
+    const U16 redBlue = (U16)(colour & 0x00FF00FFu) * (U16)(k | (k << 16));
+    const U16 green = (U16)((colour >> 8) & 0xFFu) * (U16)k;
+    return (U32)((redBlue >> 8) | (green & 0xFF00u));
+}
+
+// The colour of one frame row before lighting: the background, with the
+// picture row composited where it lies inside the picture. The last step of
+// the picture part may overlap the one before; it writes the same words.
+template <int G>
+void ComposeRow(const LitPictureJob& job, std::int32_t y, std::uint32_t* colours)
+{
+    using U32 = typename Vectors<G>::U32;
+    const std::uint32_t background = job.background;
+    const std::int32_t py = y + job.pictureOffsetY;
+    std::int32_t first = 0;
+    std::int32_t end = 0;
+    if (py >= 0 && py < kSize) {
+        first = job.pictureOffsetX < 0 ? -job.pictureOffsetX : 0;
+        end = job.pictureOffsetX > 0 ? kSize - job.pictureOffsetX : kSize;
+    }
+    for (std::int32_t x = 0; x < first; ++x)
+        colours[x] = background;
+    for (std::int32_t x = end; x < kSize; ++x)
+        colours[x] = background;
+    if (first == end)
+        return;
+
+    const std::int32_t rowStart = py * kSize + job.pictureOffsetX;
+    const U32 backgroundWords = background - U32{};
+    for (std::int32_t step = first; step < end; step += G) {
+        const std::int32_t x = step < end - G ? step : end - G;
+        U32 f = Load<U32>(job.picture + rowStart + x);
+        if (job.blinkOn) {
+            const U32 g = Load<U32>(job.alternatePicture + rowStart + x);
+            const U32 coverage = g >> 24;
+            const U32 shown = (U32)(coverage != 0u);
+            f = (BlendWords<G>(g, backgroundWords, coverage) & shown) | (f & ~shown);
+        }
+        Store(colours + x, BlendWords<G>(f, backgroundWords, (f >> 16) & 0xFFu));
+    }
+}
+
+// What the light gives half a step of pixels: the diffuse factor k and the
+// specular level s = trunc(d^16 x 256).
+template <typename Isa>
+struct HalfLight {
+    typename Vectors<Isa::kGroup>::HalfI32 k;
+    typename Vectors<Isa::kGroup>::HalfI32 s;
+};
+
+// n and l point at the normal's and the light direction's three planes,
+// each at the half's first pixel.
+template <typename Isa>
+HalfLight<Isa> LightHalf(const float* const n[3], std::int32_t ni, const float* const l[3], std::int32_t li)
+{
+    using V = Vectors<Isa::kGroup>;
+    using F32 = typename V::HalfF32;
+    using F64 = typename V::HalfF64;
+    using I64 = typename V::HalfI64;
+    using I32 = typename V::HalfI32;
+    const F64 nx = Isa::Widen(Load<F32>(n[0] + ni));
+    const F64 ny = Isa::Widen(Load<F32>(n[1] + ni));
+    const F64 nz = Isa::Widen(Load<F32>(n[2] + ni));
+    const F64 lx = Isa::Widen(Load<F32>(l[0] + li));
+    const F64 ly = Isa::Widen(Load<F32>(l[1] + li));
+    const F64 lz = Isa::Widen(Load<F32>(l[2] + li));
+    F64 d = nz * lz + ny * ly;
+    d = d + nx * lx;
+    // Not-a-number (a black normal) and negatives become 0, then at most 1.
+    d = (F64)((I64)d & (d > 0.0));
+    const I64 above = d > 1.0;
+    d = (F64)(((I64)d & ~above) | ((I64)(1.0 - F64{}) & above));
+
+    const F64 d2 = d * d;
+    const F64 d4 = d2 * d2;
+    const F64 d8 = d4 * d4;
+    // d^16 rounded to single precision; times 256 is exact in single precision.
+    const F32 d16 = __builtin_convertvector(d8 * d8, F32);
+    return {__builtin_convertvector(d * 220.0, I32), __builtin_convertvector(d16 * 256.0f, I32)};
+}
+
+template <typename Isa>
+void DrawLitPicture(const LitPictureJob& job)
+{
+    constexpr int G = Isa::kGroup;
+    using U32 = typename Vectors<G>::U32;
+    const float* const normals[3] = {job.normalX, job.normalY, job.normalZ};
+    const float* const directions[3] = {job.directionX, job.directionY, job.directionZ};
+    std::uint32_t* const frame = job.frame;
+
+    std::uint32_t colours[kSize];
+    for (std::int32_t y = 0; y < kSize; ++y) {
+        ComposeRow<G>(job, y, colours);
+        const std::int32_t normalRow = y * kSize;
+        const std::int32_t directionRow = y * kDirectionSpan;
+        for (std::int32_t x = 0; x < kSize; x += G) {
+            const HalfLight<Isa> low = LightHalf<Isa>(normals, normalRow + x, directions, directionRow + x);
+            const HalfLight<Isa> high =
+                LightHalf<Isa>(normals, normalRow + x + G / 2, directions, directionRow + x + G / 2);
+            const U32 k = Join<G>(low.k, high.k);
+            const U32 s = Join<G>(low.s, high.s);
+            const U32 v = (s * 255u) >> 8;
+            const U32 lit = ScaleChannels<G>(Load<U32>(colours + x), k);
+            Store(frame + normalRow + x, AddSaturatedWords(lit, v * 257u));
+        }
+    }
+}
+
+// Runs step(target, source) over every group of a block's rows; a row's last
+// partial group goes through a zero-padded copy.
+template <int G, typename Step>
+void ForEachGroup(const BlockJob& job, Step step)
+{
+    using U32 = typename Vectors<G>::U32;
+    for (std::int32_t r = 0; r < job.height; ++r) {
+        std::uint32_t* target = job.target + r * job.stride;
+        const std::uint32_t* source = job.source + r * job.width;
+        std::int32_t x = 0;
+        for (; x + G <= job.width; x += G)
+            Store(target + x, step(Load<U32>(target + x), Load<U32>(source + x)));
+        if (x < job.width) {
+            const std::int32_t count = job.width - x;
+            std::uint32_t targetWords[G] = {};
+            std::uint32_t sourceWords[G] = {};
+            __builtin_memcpy(targetWords, target + x, count * sizeof(std::uint32_t));
+            __builtin_memcpy(sourceWords, source + x, count * sizeof(std::uint32_t));
+            Store(targetWords, step(Load<U32>(targetWords), Load<U32>(sourceWords)));
+            __builtin_memcpy(target + x, targetWords, count * sizeof(std::uint32_t));
+        }
+    }
+}
+
+template <typename Isa>
+void AddSaturatedBlock(const BlockJob& job)
+{
+    using U32 = typename Vectors<Isa::kGroup>::U32;
+    ForEachGroup<Isa::kGroup>(job, [](U32 target, U32 source) { return AddSaturatedWords(target, source); });
+}
+
+template <typename Isa>
+void BlendFadedBlock(const BlockJob& job, double fade)
+{
+    constexpr int G = Isa::kGroup;
+    using U32 = typename Vectors<G>::U32;
+    using I32 = typename Vectors<G>::I32;
+    using HalfI32 = typename Vectors<G>::HalfI32;
+    ForEachGroup<G>(job, [fade](U32 target, U32 source) {
+        const I32 coverage = (I32)(source >> 24);
+        const HalfI32 low = __builtin_convertvector(Isa::Widen(LowHalf<G>(coverage)) * fade, HalfI32);
+        const HalfI32 high = __builtin_convertvector(Isa::Widen(HighHalf<G>(coverage)) * fade, HalfI32);
+        return BlendWords<G>(source, target, Join<G>(low, high));
+    });
+}
+
+template <typename Isa>
+constexpr FrameKernels MakeFrameKernels()
+{
+    return {DrawLitPicture<Isa>, AddSaturatedBlock<Isa>, BlendFadedBlock<Isa>};
+}
+
+} // namespace

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+
+// The per-pixel loops of a frame, built once for each instruction set the
+// program can use and chosen at run time (SimdLevel.h). All of them give the
+// same bytes: the same IEEE operations on the same inputs, in the same order.
+
+// One frame of the lit picture: 240 x 240 pixels, lit from the prepared
+// tables of LightingTables.
+struct LitPictureJob {
+    std::uint32_t* frame;
+    const std::uint32_t* picture;
+    const std::uint32_t* alternatePicture;
+    const float* normalX;
+    const float* normalY;
+    const float* normalZ;
+    // The light-direction planes, already offset to the entry of frame pixel
+    // (0, 0) under this frame's light; rows 360 entries apart.
+    const float* directionX;
+    const float* directionY;
+    const float* directionZ;
+    std::int32_t pictureOffsetX;
+    std::int32_t pictureOffsetY;
+    bool blinkOn;
+    std::uint32_t background;
+};
+
+// A block of width x height pixels whose rows lie stride words apart in the
+// frame, combined with a source image of the same size.
+struct BlockJob {
+    std::uint32_t* target;
+    std::int32_t stride;
+    const std::uint32_t* source;
+    std::int32_t width;
+    std::int32_t height;
+};
+
+struct FrameKernels {
+    void (*drawLitPicture)(const LitPictureJob& job);
+    // target = AddSaturated(target, source), pixel by pixel.
+    void (*addSaturatedBlock)(const BlockJob& job);
+    // target = BlendPixel(source, target, trunc(fade x coverage of source)),
+    // pixel by pixel; fade lies in 0..1.
+    void (*blendFadedBlock)(const BlockJob& job, double fade);
+};
+
+extern const FrameKernels kBaselineFrameKernels;
+#ifdef DEMO_X86_KERNELS
+extern const FrameKernels kAvx2FrameKernels;
+extern const FrameKernels kAvx512FrameKernels;
+#endif
+
+// The kernels of the selected level.
+const FrameKernels& ActiveFrameKernels();

@@ -1,0 +1,50 @@
+#include "LightingTables.h"
+
+#include <cstdlib>
+
+#include "OutOfMemory.h"
+#include "Vector3.h"
+
+namespace {
+constexpr std::size_t kNormalCount = LightingTables::kFrameSize * LightingTables::kFrameSize;
+constexpr std::size_t kDirectionCount = LightingTables::kDirectionSpan * LightingTables::kDirectionSpan;
+} // namespace
+
+LightingTables::LightingTables(const Bitmap& normalMap)
+{
+    block = static_cast<float*>(
+        RequireAllocation(std::malloc(3 * (kNormalCount + kDirectionCount) * sizeof(float)), "the lighting tables"));
+    normalX = block;
+    normalY = normalX + kNormalCount;
+    normalZ = normalY + kNormalCount;
+    directionX = normalZ + kNormalCount;
+    directionY = directionX + kDirectionCount;
+    directionZ = directionY + kDirectionCount;
+
+    for (std::size_t i = 0; i < kNormalCount; ++i) {
+        const std::uint32_t word = normalMap.pixels[i];
+        Vector3 normal{static_cast<float>((word >> 16) & 0xFF), static_cast<float>((word >> 8) & 0xFF),
+                       static_cast<float>(word & 0xFF)};
+        normal.Normalize();
+        normalX[i] = normal.x;
+        normalY[i] = normal.y;
+        normalZ[i] = normal.z;
+    }
+
+    for (std::int32_t row = 0; row < kDirectionSpan; ++row) {
+        for (std::int32_t column = 0; column < kDirectionSpan; ++column) {
+            Vector3 direction{static_cast<float>(kFrameSize - column), static_cast<float>(kFrameSize - row),
+                              static_cast<float>(kLightHeight)};
+            direction.Normalize();
+            const std::size_t i = static_cast<std::size_t>(row) * kDirectionSpan + column;
+            directionX[i] = direction.x;
+            directionY[i] = direction.y;
+            directionZ[i] = direction.z;
+        }
+    }
+}
+
+LightingTables::~LightingTables()
+{
+    std::free(block);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+
+#include "Bitmap.h"
+
+// Everything the per-pixel lighting needs besides the frame parameters,
+// normalised once so that no square root or division is left per pixel.
+// Each value is exactly what Vector3::Normalize gives for that vector.
+class LightingTables {
+public:
+    // The frame is 240 x 240 and the light lies 120 to 240 pixels from its
+    // left and top edges, so the light is -119 to 240 pixels right of and
+    // below any frame pixel.
+    static constexpr std::int32_t kFrameSize = 240;
+    static constexpr std::int32_t kDirectionSpan = 360;
+    static constexpr std::int32_t kLightHeight = 40;
+
+    // Normalises every normal of the 240 x 240 normal map and every light
+    // direction. Ends the process with a message when memory runs out.
+    explicit LightingTables(const Bitmap& normalMap);
+    ~LightingTables();
+
+    LightingTables(const LightingTables&) = delete;
+    LightingTables& operator=(const LightingTables&) = delete;
+
+    // The first entry of the direction row for frame row y under a light at
+    // (lightX, lightY); entry x of that row belongs to frame pixel (x, y).
+    static std::int32_t DirectionIndex(std::int32_t y, std::int32_t lightX, std::int32_t lightY)
+    {
+        return (y - lightY + kFrameSize) * kDirectionSpan + kFrameSize - lightX;
+    }
+
+    // The unit normal at frame pixel (x, y), index y * 240 + x, one plane per
+    // component; not-a-number where the normal map is black.
+    float* normalX;
+    float* normalY;
+    float* normalZ;
+    // The unit vector from a frame pixel towards the light, 360 x 360 entries
+    // per component: entry (row, column) points (240 - column, 240 - row, 40).
+    float* directionX;
+    float* directionY;
+    float* directionZ;
+
+private:
+    float* block;
+};

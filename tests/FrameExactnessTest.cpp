@@ -1,0 +1,197 @@
+// The fast frame against the literal one, on every kernel level this
+// processor runs: the same bytes, frame after frame.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "Flare.h"
+#include "LitPicture.h"
+#include "Particle.h"
+#include "Random15.h"
+#include "RandomScene.h"
+#include "ReferenceFrame.h"
+#include "SimdLevel.h"
+
+namespace {
+
+struct FountainState {
+    Particle particles[kFountainSize];
+    std::uint32_t random;
+};
+
+FountainState SaveFountain()
+{
+    FountainState state;
+    std::memcpy(state.particles, fountain, sizeof fountain);
+    state.random = random15State;
+    return state;
+}
+
+void RestoreFountain(const FountainState& state)
+{
+    std::memcpy(fountain, state.particles, sizeof fountain);
+    random15State = state.random;
+}
+
+bool SameFountain(const FountainState& a, const FountainState& b)
+{
+    return a.random == b.random && std::memcmp(a.particles, b.particles, sizeof a.particles) == 0;
+}
+
+// Empty when the two images are equal, else where and how they first differ.
+std::string FirstDifference(const Bitmap& actual, const Bitmap& expected)
+{
+    for (std::int32_t i = 0; i < expected.width * expected.height; ++i) {
+        if (actual.pixels[i] != expected.pixels[i]) {
+            char text[96];
+            std::snprintf(text, sizeof text, "pixel (%d, %d) is %08X, expected %08X", i % expected.width,
+                          i / expected.width, actual.pixels[i], expected.pixels[i]);
+            return text;
+        }
+    }
+    return "";
+}
+
+// A clock that advances by the given steps in turn, wrapping at 2^32.
+MillisecondClock SteppingClock(std::uint32_t start, std::vector<std::uint32_t> steps)
+{
+    return [now = start, steps, next = std::size_t{0}]() mutable {
+        const std::uint32_t reading = now;
+        now += steps[next];
+        next = (next + 1) % steps.size();
+        return reading;
+    };
+}
+
+// Fills target with the first pixels of a larger source.
+void CopyPixels(Bitmap& target, const Bitmap& source)
+{
+    std::memcpy(target.pixels, source.pixels, sizeof(std::uint32_t) * target.width * target.height);
+}
+
+class FrameExactness : public ::testing::TestWithParam<SimdLevel> {
+protected:
+    void SetUp() override
+    {
+        if (!CanRunSimdLevel(GetParam()))
+            GTEST_SKIP() << SimdLevelName(GetParam()) << " does not run here";
+        previousLevel = SelectedSimdLevel();
+        fountainBefore = SaveFountain();
+        ASSERT_TRUE(SelectSimdLevel(GetParam()));
+    }
+
+    void TearDown() override
+    {
+        SelectSimdLevel(previousLevel);
+        RestoreFountain(fountainBefore);
+    }
+
+    // Draws frames of two scenes with the same random images, one fast and
+    // one literal, each from the same fountain state and clock readings.
+    void ExpectSameFrames(std::uint32_t seed, const MillisecondClock& clock, int frames)
+    {
+        RandomScene fast(seed, clock);
+        RandomScene literal(seed, clock);
+        for (int k = 0; k < frames; ++k) {
+            const FountainState before = SaveFountain();
+            ReferenceDrawFrame(literal.demo);
+            const FountainState after = SaveFountain();
+            RestoreFountain(before);
+            DrawFrame(fast.demo);
+
+            ASSERT_EQ(FirstDifference(*fast.demo.frame, *literal.demo.frame), "") << "frame " << k;
+            ASSERT_TRUE(SameFountain(SaveFountain(), after)) << "frame " << k;
+            ASSERT_EQ(fast.demo.clock.elapsed, literal.demo.clock.elapsed) << "frame " << k;
+        }
+    }
+
+    SimdLevel previousLevel = SimdLevel::Baseline;
+    FountainState fountainBefore{};
+};
+
+TEST_P(FrameExactness, FramesMatchAcrossTheClockWrapAndUnevenFrameIntervals)
+{
+    // Starts 1 s before the millisecond count wraps at 2^32; frame intervals
+    // from none to a second, the alternate picture blinking in and out.
+    ExpectSameFrames(1, SteppingClock(0xFFFFFC00u, {16, 17, 0, 1, 33, 250, 5, 1000}), 150);
+}
+
+TEST_P(FrameExactness, FramesMatchAfterHugeClockJumps)
+{
+    // Hours between readings: large, then negative, elapsed times.
+    ExpectSameFrames(2, SteppingClock(12345u, {0x01234567u, 0x3F00001u, 0x80000000u}), 40);
+}
+
+TEST_P(FrameExactness, LitPictureMatchesForEveryExtremeOfLightAndOffset)
+{
+    RandomScene fast(3, [] { return 0u; });
+    RandomScene literal(3, [] { return 0u; });
+    const std::int32_t lights[] = {120, 177, 240};
+    const std::int32_t offsets[][2] = {{-60, -60}, {60, 60}, {-60, 60}, {0, 0}, {37, -13}};
+    std::uint32_t background = 0x003E3E7E;
+    for (std::int32_t lightX : lights) {
+        for (std::int32_t lightY : lights) {
+            for (const auto& offset : offsets) {
+                for (bool blinkOn : {false, true}) {
+                    background = background * 2654435761u >> 8;
+                    const FrameParameters parameters{offset[0], offset[1], lightX, lightY, blinkOn, 0, background};
+                    DrawLitPicture(*fast.demo.frame, *fast.demo.picture, *fast.demo.alternatePicture,
+                                   *fast.demo.lighting, parameters);
+                    ReferenceDrawLitPicture(*literal.demo.frame, *literal.demo.picture,
+                                            *literal.demo.alternatePicture, *literal.demo.normalMap, parameters);
+                    ASSERT_EQ(FirstDifference(*fast.demo.frame, *literal.demo.frame), "")
+                        << "light " << lightX << ", " << lightY << " offset " << offset[0] << ", " << offset[1]
+                        << (blinkOn ? " blinking" : "");
+                }
+            }
+        }
+    }
+}
+
+TEST_P(FrameExactness, FlareAndSpritesMatchAtTheEdgesOfTheirRange)
+{
+    RandomScene fast(4, [] { return 0u; });
+    RandomScene literal(4, [] { return 0u; });
+    for (std::int32_t light : {120, 240}) {
+        AddFlare(*fast.demo.frame, *fast.demo.flare, light, 360 - light);
+        ReferenceAddFlare(*literal.demo.frame, *literal.demo.flare, light, 360 - light);
+        ASSERT_EQ(FirstDifference(*fast.demo.frame, *literal.demo.frame), "") << "flare at " << light;
+    }
+    // The fountain reaches columns -8 to 247.5 and rows 31.92 to 208.
+    for (float x : {-8.0f, -0.5f, 0.75f, 120.0f, 247.5f}) {
+        for (float y : {31.92f, 120.0f, 207.99f, 208.0f}) {
+            Particle particle;
+            particle.x = x;
+            particle.y = y;
+            DrawParticle(*fast.demo.frame, *fast.demo.particleSprite, particle);
+            ReferenceDrawParticle(*literal.demo.frame, *literal.demo.particleSprite, particle);
+            ASSERT_EQ(FirstDifference(*fast.demo.frame, *literal.demo.frame), "") << "particle at " << x << ", " << y;
+        }
+    }
+}
+
+TEST_P(FrameExactness, BlocksOfAnyWidthMatch)
+{
+    RandomScene fast(5, [] { return 0u; });
+    RandomScene literal(5, [] { return 0u; });
+    Bitmap flare;
+    Bitmap sprite;
+    for (std::int32_t width : {1, 3, 13, 35}) {
+        flare.Resize(width, 5);
+        sprite.Resize(width, 7);
+        CopyPixels(flare, *fast.demo.picture);
+        CopyPixels(sprite, *fast.demo.alternatePicture);
+        AddFlare(*fast.demo.frame, flare, 150, 130);
+        ReferenceAddFlare(*literal.demo.frame, flare, 150, 130);
+        Particle particle;
+        DrawParticle(*fast.demo.frame, sprite, particle);
+        ReferenceDrawParticle(*literal.demo.frame, sprite, particle);
+        ASSERT_EQ(FirstDifference(*fast.demo.frame, *literal.demo.frame), "") << "width " << width;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLevel, FrameExactness, ::testing::ValuesIn(kAllSimdLevels),
+                         [](const ::testing::TestParamInfo<SimdLevel>& info) { return SimdLevelName(info.param); });
+
+} // namespace
