@@ -55,6 +55,24 @@ if [ -w /dev/full ]; then
   check "the failure is reported" test -s "$work/err"
 fi
 
+# Devices and pipes are written as they are, never replaced by a file.
+"$capture" --frames 2 --out /dev/null
+check "/dev/null takes the frames" test $? -eq 0
+check "/dev/null stays a device" test -c /dev/null
+mkfifo "$work/pipe"
+timeout 30 cat "$work/pipe" >"$work/from_pipe" &
+"$capture" --frames 2 --out "$work/pipe"
+wait
+check "a named pipe takes the frames" cmp -s "$work/from_pipe" "$work/two.raw"
+check "the pipe stays a pipe" test -p "$work/pipe"
+
+# Through a link, the file it names is replaced and the link stays.
+echo old >"$work/target.raw"
+ln -s target.raw "$work/link.raw"
+"$capture" --frames 2 --out "$work/link.raw"
+check "a link stays a link" test -L "$work/link.raw"
+check "the linked file holds the frames" cmp -s "$work/target.raw" "$work/two.raw"
+
 ln -s /nonexistent/dir/target "$work/dangling"
 "$capture" --out "$work/dangling/x.raw" 2>/dev/null
 check "output under a dangling link fails" test $? -ne 0

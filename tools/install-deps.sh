@@ -30,10 +30,11 @@ case "${1:-}" in
 esac
 
 install_missing cmake g++ make libgtest-dev libbenchmark-dev libpng-dev \
-  libsdl2-dev                          # the window on Linux
+  libsdl2-dev \                        # the window on Linux
+  python3                              # the build configures the window tests, written in Python
 [ $tests = yes ] || exit 0
 
-install_missing python3 xvfb xfonts-base openbox \
+install_missing xvfb xfonts-base openbox \
   xdotool x11-apps x11-utils           # keys and clicks, xwd, xwininfo and xprop
 
 # The Windows build: the mingw-w64 cross compiler (POSIX threads), GoogleTest's

@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -25,7 +27,26 @@ bool OutputFile::Open(const std::string& newPath)
 #endif
         return true;
     }
-    temporaryPath = path + ".part";
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        // A device or a pipe (/dev/null, a FIFO) is written as it is: replacing
+        // it with a file would destroy it.
+        direct = true;
+        file = std::fopen(path.c_str(), "wb");
+        if (!file)
+            return Fail("cannot write '" + path + "'");
+        return true;
+    }
+    // A regular file, or none yet, is written beside itself and renamed into
+    // place when complete; through a link, the file the link names is replaced.
+    finalPath = path;
+    if (std::filesystem::exists(status)) {
+        const std::filesystem::path target = std::filesystem::canonical(path, error);
+        if (!error)
+            finalPath = target.string();
+    }
+    temporaryPath = finalPath + ".part";
     file = std::fopen(temporaryPath.c_str(), "wb");
     if (!file)
         return Fail("cannot write '" + path + "'");
@@ -51,13 +72,18 @@ bool OutputFile::Commit()
     }
     std::FILE* closing = file;
     file = nullptr;
+    if (direct) {
+        if (std::fclose(closing) != 0)
+            return Fail("cannot write '" + path + "'");
+        return true;
+    }
     if (std::fclose(closing) != 0) {
         std::remove(temporaryPath.c_str());
         return Fail("cannot write '" + path + "'");
     }
     // rename does not replace an existing file everywhere; make room first.
-    std::remove(path.c_str());
-    if (std::rename(temporaryPath.c_str(), path.c_str()) != 0) {
+    std::remove(finalPath.c_str());
+    if (std::rename(temporaryPath.c_str(), finalPath.c_str()) != 0) {
         std::remove(temporaryPath.c_str());
         return Fail("cannot write '" + path + "'");
     }
@@ -70,7 +96,8 @@ void OutputFile::Abandon()
         return;
     std::fclose(file);
     file = nullptr;
-    std::remove(temporaryPath.c_str());
+    if (!direct)
+        std::remove(temporaryPath.c_str());
 }
 
 bool OutputFile::Fail(const std::string& what)

@@ -7,7 +7,8 @@
 
 // A file written under a temporary name and renamed into place only when
 // complete, so that a failed or interrupted capture never leaves a file that
-// looks finished. The path "-" is standard output, written directly.
+// looks finished. The path "-" is standard output, and a device or a pipe is
+// written directly.
 class OutputFile {
 public:
     OutputFile() = default;
@@ -30,6 +31,8 @@ private:
 
     std::FILE* file = nullptr;
     std::string path;
+    std::string finalPath;     // path, or the file a link at path names
     std::string temporaryPath;
     bool toStandardOutput = false;
+    bool direct = false;
 };
