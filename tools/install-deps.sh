@@ -29,9 +29,8 @@ case "${1:-}" in
   *) echo "usage: install-deps.sh [--tests]" >&2; exit 2 ;;
 esac
 
-install_missing cmake g++ make libgtest-dev libbenchmark-dev libpng-dev \
-  libsdl2-dev \                        # the window on Linux
-  python3                              # the build configures the window tests, written in Python
+# python3: the build configures the window tests, which are written in it.
+install_missing cmake g++ make libgtest-dev libbenchmark-dev libpng-dev libsdl2-dev python3
 [ $tests = yes ] || exit 0
 
 install_missing xvfb xfonts-base openbox \
