@@ -1,5 +1,6 @@
 #include "OutputFile.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -9,6 +10,28 @@
 #include <fcntl.h>
 #include <io.h>
 #endif
+
+namespace {
+
+// Whether path names a device that Windows provides in every folder (NUL,
+// CON, COM1, ...); the file system reports no such file there.
+bool IsWindowsDeviceName(const std::string& path)
+{
+#ifdef _WIN32
+    std::string stem = std::filesystem::path(path).stem().string();
+    for (char& c : stem)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (stem == "NUL" || stem == "CON" || stem == "PRN" || stem == "AUX")
+        return true;
+    return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
+           stem[3] >= '1' && stem[3] <= '9';
+#else
+    (void)path;
+    return false;
+#endif
+}
+
+} // namespace
 
 OutputFile::~OutputFile()
 {
@@ -29,7 +52,7 @@ bool OutputFile::Open(const std::string& newPath)
     }
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    if ((std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) || IsWindowsDeviceName(path)) {
         // A device or a pipe (/dev/null, a FIFO) is written as it is: replacing
         // it with a file would destroy it.
         direct = true;
