@@ -16,6 +16,7 @@
 
 #include "FrameKernels.h"
 #include "LightingTables.h"
+#include "PixelArithmetic.h"
 
 namespace {
 
@@ -81,15 +82,6 @@ template <typename T>
 void Store(void* target, T value)
 {
     __builtin_memcpy(target, &value, sizeof value);
-}
-
-// The packed-pixel operations on a vector of words, exactly as on one word.
-template <typename U32>
-U32 AddSaturatedWords(U32 a, U32 b)
-{
-    const U32 sum = (a & 0x00FEFEFFu) + (b & 0x00FEFEFFu);
-    const U32 overflow = sum & 0x01010100u;
-    return sum | (overflow - (overflow >> 8));
 }
 
 // Per channel (src * w + dst * (255 - w)) >> 8 for per-word weights 0..255.

@@ -8,11 +8,20 @@
 // Per-channel add clipped at 255 with one addition: R and G keep seven bits
 // (their lowest bit is masked off to make room for the carry of the channel
 // below), B keeps eight. The top byte of the result is 1 when red saturated.
+// Words is one pixel word or a vector of them. Internal linkage: the frame
+// kernels compile it for several instruction sets, and no copy built for a
+// wide one may stand in for another file's.
+template <typename Words>
+static inline Words AddSaturatedWords(Words a, Words b)
+{
+    const Words sum = (a & 0x00FEFEFFu) + (b & 0x00FEFEFFu);
+    const Words overflow = sum & 0x01010100u;
+    return sum | (overflow - (overflow >> 8));
+}
+
 inline std::uint32_t AddSaturated(std::uint32_t a, std::uint32_t b)
 {
-    const std::uint32_t sum = (a & 0x00FEFEFFu) + (b & 0x00FEFEFFu);
-    const std::uint32_t overflow = sum & 0x01010100u;
-    return sum | (overflow - (overflow >> 8));
+    return AddSaturatedWords(a, b);
 }
 
 // Per-channel (src * w + dst * (255 - w)) >> 8 for a weight 0..255; the
