@@ -10,17 +10,16 @@
 
 namespace {
 
-void ConvertFrame(benchmark::State& state, RowConverter converter, std::uint32_t bytesPerPixel)
+void ConvertFrame(benchmark::State& state, RowConverter converter, std::int32_t bytesPerPixel)
 {
-    constexpr std::uint32_t kSize = 240;
+    constexpr std::int32_t kSize = 240;
     std::vector<std::uint32_t> frame(kSize * kSize);
     std::mt19937 random(1);
     for (std::uint32_t& pixel : frame)
         pixel = random();
     std::vector<std::uint8_t> surface(kSize * kSize * bytesPerPixel);
     for (auto _ : state) {
-        for (std::uint32_t y = 0; y < kSize; ++y)
-            converter(frame.data() + y * kSize, surface.data() + y * kSize * bytesPerPixel, kSize);
+        ConvertRows(converter, frame.data(), kSize, kSize, surface.data(), kSize * bytesPerPixel);
         benchmark::DoNotOptimize(surface.data());
         benchmark::ClobberMemory();
     }

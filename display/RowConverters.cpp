@@ -156,6 +156,14 @@ void PackRowBgr555(const std::uint32_t* source, std::uint8_t* destination, std::
     PackRow16(source, destination, count, [](auto p) { return Bgr555(p); });
 }
 
+void ConvertRows(RowConverter converter, const std::uint32_t* pixels, std::int32_t width, std::int32_t height,
+                 std::uint8_t* destination, std::int32_t pitch)
+{
+    const auto count = static_cast<std::uint32_t>(width);
+    for (std::int32_t y = 0; y < height; ++y)
+        converter(pixels + y * width, destination + y * pitch, count);
+}
+
 RowConverter SelectRowConverter(std::uint32_t bitCount, std::uint32_t redMask, std::uint32_t greenMask,
                                 std::uint32_t blueMask)
 {

@@ -1,7 +1,6 @@
-#include <cstdarg>
-#include <cstdio>
 #include <cstdlib>
 
+#include "CreationFailure.h"
 #include "DisplayState.h"
 #include "DisplayWindow.h"
 #include "FrameTexture.h"
@@ -12,18 +11,6 @@
 #include "ZoomCommands.h"
 
 namespace {
-
-char failureReason[512] = "the display was never created";
-
-// Records why creation stopped and gives creation's failure result.
-std::int32_t Fail(const char* format, ...)
-{
-    std::va_list arguments;
-    va_start(arguments, format);
-    std::vsnprintf(failureReason, sizeof failureReason, format, arguments);
-    va_end(arguments);
-    return 0;
-}
 
 // A window at the centre of the first screen, client area width x height,
 // not yet shown. Its frame's size is known only once it is shown.
@@ -55,17 +42,18 @@ std::int32_t CreateDisplayWindow(const char* className, std::int32_t width, std:
     // the zoom chooser waits, instead of queueing a quit event.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
-        return Fail("no display to show the window on (%s); is DISPLAY set to a running X server?", SDL_GetError());
+        return CreationFailed("no display to show the window on (%s); is DISPLAY set to a running X server?",
+                              SDL_GetError());
     state.videoStarted = true;
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!VideoDriverShowsWindows(driver, std::getenv("SDL_VIDEODRIVER")))
-        return Fail("no display to show the window on (SDL found only its \"%s\" video driver, which shows "
-                    "nothing); is DISPLAY set to a running X server?",
-                    driver ? driver : "none");
+        return CreationFailed("no display to show the window on (SDL found only its \"%s\" video driver, which "
+                              "shows nothing); is DISPLAY set to a running X server?",
+                              driver ? driver : "none");
 
     state.window = CreateCentredWindow(className, width, height);
     if (!state.window)
-        return Fail("cannot create the window: %s", SDL_GetError());
+        return CreationFailed("cannot create the window: %s", SDL_GetError());
     SDL_ShowWindow(state.window);
     WaitForWindowFrame();
     PlaceWindow(1);
@@ -74,21 +62,16 @@ std::int32_t CreateDisplayWindow(const char* className, std::int32_t width, std:
     state.textureFormat = SDL_GetWindowPixelFormat(state.window);
     state.rowConverter = RowConverterForWindowFormat(state.textureFormat);
     if (!state.rowConverter)
-        return Fail("unsupported screen pixel format %s: the demo needs a 16-, 24- or 32-bit RGB screen",
-                    SDL_GetPixelFormatName(state.textureFormat));
+        return CreationFailed("unsupported screen pixel format %s: the demo needs a 16-, 24- or 32-bit RGB screen",
+                              SDL_GetPixelFormatName(state.textureFormat));
     state.renderer = SDL_CreateRenderer(state.window, -1, SDL_RENDERER_SOFTWARE);
     if (!state.renderer)
-        return Fail("cannot draw into the window: %s", SDL_GetError());
+        return CreationFailed("cannot draw into the window: %s", SDL_GetError());
     if (!CreateFrameTexture())
-        return Fail("cannot create the frame buffer: %s", SDL_GetError());
+        return CreationFailed("cannot create the frame buffer: %s", SDL_GetError());
 
     state.screenSaverWasEnabled = SDL_IsScreenSaverEnabled();
     state.screenSaverSaved = true;
     SDL_DisableScreenSaver();
     return 1;
-}
-
-const char* DisplayFailureReason()
-{
-    return failureReason;
 }

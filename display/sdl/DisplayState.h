@@ -16,8 +16,6 @@ struct DisplayState {
     RowConverter rowConverter;    // writes that format
     std::int32_t width;           // display size: the frame and the texture
     std::int32_t height;
-    std::int32_t outerWidth;      // window size, frame included, for a client area of width x height
-    std::int32_t outerHeight;
     bool screenSaverSaved;        // screenSaverWasEnabled holds the state before creation
     bool screenSaverWasEnabled;
 };

@@ -14,10 +14,8 @@ std::int32_t PresentPixels(const std::uint32_t* pixels)
     int pitch = 0;
     if (!displayState.texture || SDL_LockTexture(displayState.texture, nullptr, &lockedPixels, &pitch) != 0)
         return 0;
-    const auto width = static_cast<std::uint32_t>(displayState.width);
-    auto* destination = static_cast<std::uint8_t*>(lockedPixels);
-    for (std::int32_t y = 0; y < displayState.height; ++y)
-        displayState.rowConverter(pixels + y * width, destination + y * pitch, width);
+    ConvertRows(displayState.rowConverter, pixels, displayState.width, displayState.height,
+                static_cast<std::uint8_t*>(lockedPixels), pitch);
     SDL_UnlockTexture(displayState.texture);
 
     BlitToWindow();

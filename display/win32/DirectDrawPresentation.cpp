@@ -48,10 +48,8 @@ std::int32_t PresentPixels(const std::uint32_t* pixels)
     surface.dwSize = sizeof surface;
     if (FAILED(state.offscreenSurface->Lock(nullptr, &surface, DDLOCK_WAIT, nullptr)))
         return 0;
-    auto* destination = static_cast<std::uint8_t*>(surface.lpSurface);
-    const auto width = static_cast<std::uint32_t>(state.width);
-    for (std::int32_t y = 0; y < state.height; ++y)
-        state.rowConverter(pixels + y * width, destination + y * surface.lPitch, width);
+    ConvertRows(state.rowConverter, pixels, state.width, state.height, static_cast<std::uint8_t*>(surface.lpSurface),
+                surface.lPitch);
     state.offscreenSurface->Unlock(surface.lpSurface);
 
     BlitToWindow();

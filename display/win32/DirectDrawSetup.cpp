@@ -1,7 +1,5 @@
 #include "DirectDrawSetup.h"
 
-#include <cstdio>
-
 #include "CreationFailure.h"
 
 namespace {
@@ -45,19 +43,21 @@ HRESULT CreateOffscreenSurface(DisplayState& state)
     return state.directDraw->CreateSurface(&description, &state.offscreenSurface, nullptr);
 }
 
+std::int32_t DirectDrawFailed(const char* call, HRESULT result)
+{
+    return CreationFailed("DirectDraw %s failed (error 0x%08lX)", call, static_cast<unsigned long>(result));
+}
+
 std::int32_t UnsupportedFormat(const DDPIXELFORMAT& format)
 {
-    char reason[160];
-    if (!(format.dwFlags & DDPF_RGB)) {
-        std::snprintf(reason, sizeof reason, "the screen's pixel format is not RGB (flags 0x%lX)",
-                      static_cast<unsigned long>(format.dwFlags));
-    } else {
-        std::snprintf(reason, sizeof reason,
-                      "the screen's pixel format is not supported (%lu bits, masks 0x%lX 0x%lX 0x%lX)",
-                      static_cast<unsigned long>(format.dwRGBBitCount), static_cast<unsigned long>(format.dwRBitMask),
-                      static_cast<unsigned long>(format.dwGBitMask), static_cast<unsigned long>(format.dwBBitMask));
-    }
-    return CreationFailed(reason);
+    if (!(format.dwFlags & DDPF_RGB))
+        return CreationFailed("the screen's pixel format is not RGB (flags 0x%lX)",
+                              static_cast<unsigned long>(format.dwFlags));
+    return CreationFailed("the screen's pixel format is not supported (%lu bits, masks 0x%lX 0x%lX 0x%lX)",
+                          static_cast<unsigned long>(format.dwRGBBitCount),
+                          static_cast<unsigned long>(format.dwRBitMask),
+                          static_cast<unsigned long>(format.dwGBitMask),
+                          static_cast<unsigned long>(format.dwBBitMask));
 }
 
 } // namespace
@@ -72,7 +72,7 @@ std::int32_t LoadDirectDraw(DisplayState& state)
         return CreationFailed("ddraw.dll has no DirectDrawCreate");
     const HRESULT result = directDrawCreate(nullptr, &state.directDraw, nullptr);
     if (FAILED(result))
-        return CreationFailed("DirectDrawCreate", result);
+        return DirectDrawFailed("DirectDrawCreate", result);
     return 1;
 }
 
@@ -80,28 +80,28 @@ std::int32_t CreatePresentationObjects(DisplayState& state)
 {
     HRESULT result = state.directDraw->SetCooperativeLevel(state.window, DDSCL_NORMAL);
     if (FAILED(result))
-        return CreationFailed("SetCooperativeLevel", result);
+        return DirectDrawFailed("SetCooperativeLevel", result);
     result = CreatePrimarySurface(state);
     if (FAILED(result))
-        return CreationFailed("CreateSurface (primary)", result);
+        return DirectDrawFailed("CreateSurface (primary)", result);
     result = CreateOffscreenSurface(state);
     if (FAILED(result))
-        return CreationFailed("CreateSurface (off-screen)", result);
+        return DirectDrawFailed("CreateSurface (off-screen)", result);
     result = state.directDraw->CreateClipper(0, &state.clipper, nullptr);
     if (FAILED(result))
-        return CreationFailed("CreateClipper", result);
+        return DirectDrawFailed("CreateClipper", result);
     result = state.clipper->SetHWnd(0, state.window);
     if (FAILED(result))
-        return CreationFailed("SetHWnd", result);
+        return DirectDrawFailed("SetHWnd", result);
     result = state.primarySurface->SetClipper(state.clipper);
     if (FAILED(result))
-        return CreationFailed("SetClipper", result);
+        return DirectDrawFailed("SetClipper", result);
 
     DDPIXELFORMAT format = {};
     format.dwSize = sizeof format;
     result = state.primarySurface->GetPixelFormat(&format);
     if (FAILED(result))
-        return CreationFailed("GetPixelFormat", result);
+        return DirectDrawFailed("GetPixelFormat", result);
     if (!(format.dwFlags & DDPF_RGB))
         return UnsupportedFormat(format);
     state.rowConverter =
