@@ -52,25 +52,22 @@ bool OutputFile::Open(const std::string& newPath)
     }
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if ((std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) || IsWindowsDeviceName(path)) {
-        // A device or a pipe (/dev/null, a FIFO) is written as it is: replacing
-        // it with a file would destroy it.
-        direct = true;
-        file = std::fopen(path.c_str(), "wb");
-        if (!file)
-            return Fail("cannot write '" + path + "'");
-        return true;
+    const bool exists = std::filesystem::exists(status);
+    // A device or a pipe (/dev/null, a FIFO) is written as it is: replacing it
+    // with a file would destroy it. A regular file, or none yet, is written
+    // beside itself and renamed into place when complete; through a link, the
+    // file the link names is replaced.
+    direct = (exists && !std::filesystem::is_regular_file(status)) || IsWindowsDeviceName(path);
+    if (!direct) {
+        finalPath = path;
+        if (exists) {
+            const std::filesystem::path target = std::filesystem::canonical(path, error);
+            if (!error)
+                finalPath = target.string();
+        }
+        temporaryPath = finalPath + ".part";
     }
-    // A regular file, or none yet, is written beside itself and renamed into
-    // place when complete; through a link, the file the link names is replaced.
-    finalPath = path;
-    if (std::filesystem::exists(status)) {
-        const std::filesystem::path target = std::filesystem::canonical(path, error);
-        if (!error)
-            finalPath = target.string();
-    }
-    temporaryPath = finalPath + ".part";
-    file = std::fopen(temporaryPath.c_str(), "wb");
+    file = std::fopen((direct ? path : temporaryPath).c_str(), "wb");
     if (!file)
         return Fail("cannot write '" + path + "'");
     return true;
@@ -95,15 +92,13 @@ bool OutputFile::Commit()
     }
     std::FILE* closing = file;
     file = nullptr;
-    if (direct) {
-        if (std::fclose(closing) != 0)
-            return Fail("cannot write '" + path + "'");
-        return true;
-    }
     if (std::fclose(closing) != 0) {
-        std::remove(temporaryPath.c_str());
+        if (!direct)
+            std::remove(temporaryPath.c_str());
         return Fail("cannot write '" + path + "'");
     }
+    if (direct)
+        return true;
     // rename does not replace an existing file everywhere; make room first.
     std::remove(finalPath.c_str());
     if (std::rename(temporaryPath.c_str(), finalPath.c_str()) != 0) {
