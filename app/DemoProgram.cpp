@@ -1,7 +1,5 @@
 #include "DemoProgram.h"
 
-#include <new>
-
 #include "Flare.h"
 #include "LitPicture.h"
 #include "OutOfMemory.h"
@@ -38,7 +36,7 @@ void PrintLine(std::FILE* console, const char* text)
 
 std::unique_ptr<Bitmap> NewBitmap()
 {
-    return std::unique_ptr<Bitmap>(static_cast<Bitmap*>(RequireAllocation(new (std::nothrow) Bitmap(), "a bitmap")));
+    return std::unique_ptr<Bitmap>(RequireNew<Bitmap>("a bitmap"));
 }
 
 void Size(Bitmap& bitmap, std::int32_t width, std::int32_t height)
@@ -75,15 +73,13 @@ std::int32_t StartDemo(Demo& demo, Display& display, MillisecondClock clock, std
     Size(*demo.flare, 64, 64);
     Size(*demo.particleSprite, 32, 32);
 
-    demo.stream.reset(
-        static_cast<FileInputStream*>(RequireAllocation(new (std::nothrow) FileInputStream(), "a file stream")));
+    demo.stream.reset(RequireNew<FileInputStream>("a file stream"));
     LoadRawImage(*demo.stream, "datas/cite_des_sciences.raw", *demo.picture, RawVariant::Plain);
     LoadRawImage(*demo.stream, "datas/cite_des_sciences_smile.raw", *demo.alternatePicture, RawVariant::Alpha);
     LoadRawImage(*demo.stream, "datas/normal_map.raw", *demo.normalMap, RawVariant::Plain);
     LoadRawImage(*demo.stream, "datas/flare.raw", *demo.flare, RawVariant::Plain);
     LoadRawImage(*demo.stream, "datas/particule.raw", *demo.particleSprite, RawVariant::Alpha);
-    demo.lighting.reset(static_cast<LightingTables*>(
-        RequireAllocation(new (std::nothrow) LightingTables(*demo.normalMap), "the lighting tables")));
+    demo.lighting.reset(RequireNew<LightingTables>("the lighting tables", *demo.normalMap));
 
     if (console)
         PrintLine(console, kStartLine);

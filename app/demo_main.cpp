@@ -1,7 +1,6 @@
 // demo: the banner, a window, the five images, the start line, then frames
 // without end. The process ends inside Present when the user quits.
 #include <cstdio>
-#include <new>
 
 #include "DemoProgram.h"
 #include "DisplayWindow.h"
@@ -12,8 +11,7 @@
 int main()
 {
     PrintBanner(stdout);
-    auto* display =
-        static_cast<WindowedDisplay*>(RequireAllocation(new (std::nothrow) WindowedDisplay(), "the display"));
+    WindowedDisplay* display = RequireNew<WindowedDisplay>("the display");
     static Demo demo;
     if (StartDemo(demo, *display, PlatformMilliseconds, stdout) != 0) {
         std::fprintf(stderr, "demo: cannot open the display: %s\n", DisplayFailureReason());

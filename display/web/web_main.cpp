@@ -2,7 +2,6 @@
 // line, then one frame per animation frame of the browser until Escape. What
 // the demo prints reaches the browser's console and the page (index.html).
 #include <cstdio>
-#include <new>
 
 #include <emscripten/emscripten.h>
 
@@ -25,7 +24,7 @@ void RunAnimationFrame()
 int main()
 {
     PrintBanner(stdout);
-    auto* display = static_cast<CanvasDisplay*>(RequireAllocation(new (std::nothrow) CanvasDisplay(), "the display"));
+    CanvasDisplay* display = RequireNew<CanvasDisplay>("the display");
     if (StartDemo(demo, *display, PlatformMilliseconds, stdout) != 0) {
         std::fprintf(stderr, "demo: cannot open the display: the page has no canvas with a 2D context\n");
         return 1;
