@@ -2,19 +2,13 @@
 
 #include <vector>
 
+#include "FilledBitmap.h"
 #include "Flare.h"
 #include "Particle.h"
 #include "PixelArithmetic.h"
 #include "Random15.h"
 
 namespace {
-
-void Fill(Bitmap& bitmap, int width, int height, std::uint32_t value)
-{
-    bitmap.Resize(width, height);
-    for (int i = 0; i < width * height; ++i)
-        bitmap.pixels[i] = value;
-}
 
 Particle At(float x, float y, float vx, float vy)
 {

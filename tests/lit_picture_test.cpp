@@ -3,8 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "LitPicture.h"
+#include "FilledBitmap.h"
 #include "LightingTables.h"
+#include "LitPicture.h"
 #include "ReferenceLitPixel.h"
 
 namespace {
@@ -18,13 +19,6 @@ FrameParameters Advance(std::uint32_t start, std::uint32_t now, float elapsed = 
 {
     AnimationClock clock{Fixed(now), start, elapsed};
     return AdvanceFrameParameters(clock);
-}
-
-void Fill(Bitmap& bitmap, int width, int height, std::uint32_t value)
-{
-    bitmap.Resize(width, height);
-    for (int i = 0; i < width * height; ++i)
-        bitmap.pixels[i] = value;
 }
 
 } // namespace
