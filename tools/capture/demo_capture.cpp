@@ -45,7 +45,7 @@ int main(int argc, char** argv)
     if (options.format == CaptureFormat::Png)
         ParseFramePath(options.out, pngPath);
     else if (!stream.Open(options.out))
-        return UsageError(stream.error);
+        return OutputError(stream.error);
 
     std::uint32_t frameNumber = 0;
     std::vector<std::uint8_t> bytes;
