@@ -144,6 +144,32 @@ TEST(DemoProgram, LoadsTheFiveImagesFromDatas)
     EXPECT_EQ(demo.particleSprite->pixels[4], 0xFFFFFFFFu);
 }
 
+TEST(DemoProgram, SaysWhichFilesCannotBeReadAndDrawsThemBlack)
+{
+    TempDirectory dir;
+    dir.Write("datas/cite_des_sciences.raw", std::vector<std::uint8_t>(240 * 240 * 3, 0x11));
+    dir.Write("datas/cite_des_sciences_smile.raw", std::vector<std::uint8_t>(240 * 240 * 3, 0x33));
+    std::filesystem::create_directories(dir.path / "datas" / "normal_map.raw");
+    dir.Write("datas/particule.raw", std::vector<std::uint8_t>(32 * 32 * 3, 0x55));
+    InDirectory inside(dir.path);
+
+    std::FILE* console = std::tmpfile();
+    std::FILE* errors = std::tmpfile();
+    ASSERT_NE(console, nullptr);
+    ASSERT_NE(errors, nullptr);
+    RecordingDisplay display;
+    Demo demo;
+    ASSERT_EQ(StartDemo(demo, display, [] { return 0u; }, {console, errors, "demo"}), 0);
+    EXPECT_EQ(ReadAll(console), "Et ouala, c'est partis !\n");
+    EXPECT_EQ(ReadAll(errors), "demo: cannot read datas/normal_map.raw: not a regular file; it is drawn black\n"
+                               "demo: cannot read datas/flare.raw: missing; it is drawn black\n");
+    std::fclose(console);
+    std::fclose(errors);
+    EXPECT_EQ(demo.normalMap->pixels[0], 0u);
+    EXPECT_EQ(demo.flare->pixels[64 * 64 - 1], 0u);
+    EXPECT_EQ(demo.particleSprite->pixels[0], 0x55555555u);
+}
+
 TEST(DemoProgram, StopsSetUpWhenTheDisplayFailsToOpen)
 {
     std::FILE* console = std::tmpfile();
