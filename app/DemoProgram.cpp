@@ -1,6 +1,7 @@
 #include "DemoProgram.h"
 
 #include "Flare.h"
+#include "ImageLoadReport.h"
 #include "LitPicture.h"
 #include "OutOfMemory.h"
 #include "Particle.h"
@@ -44,6 +45,28 @@ void Size(Bitmap& bitmap, std::int32_t width, std::int32_t height)
     RequireAllocation(bitmap.Resize(width, height), "a pixel block");
 }
 
+// The five images, each through the one stream, in the flow's order.
+void LoadImages(Demo& demo, const DemoConsole& console)
+{
+    const struct {
+        const char* name;
+        Bitmap* bitmap;
+        RawVariant variant;
+    } images[] = {
+        {"datas/cite_des_sciences.raw", demo.picture.get(), RawVariant::Plain},
+        {"datas/cite_des_sciences_smile.raw", demo.alternatePicture.get(), RawVariant::Alpha},
+        {"datas/normal_map.raw", demo.normalMap.get(), RawVariant::Plain},
+        {"datas/flare.raw", demo.flare.get(), RawVariant::Plain},
+        {"datas/particule.raw", demo.particleSprite.get(), RawVariant::Alpha},
+    };
+    ImageLoadReport report("datas");
+    for (const auto& image : images) {
+        const std::uint32_t size = static_cast<std::uint32_t>(image.bitmap->width * image.bitmap->height * 3);
+        report.Note(image.name, size, LoadRawImage(*demo.stream, image.name, *image.bitmap, image.variant));
+    }
+    report.Print(console.errors, console.program);
+}
+
 } // namespace
 
 void PrintBanner(std::FILE* console)
@@ -52,7 +75,7 @@ void PrintBanner(std::FILE* console)
         PrintLine(console, line);
 }
 
-std::int32_t StartDemo(Demo& demo, Display& display, MillisecondClock clock, std::FILE* console)
+std::int32_t StartDemo(Demo& demo, Display& display, MillisecondClock clock, const DemoConsole& console)
 {
     demo.display = &display;
     demo.frame = NewBitmap();
@@ -74,15 +97,11 @@ std::int32_t StartDemo(Demo& demo, Display& display, MillisecondClock clock, std
     Size(*demo.particleSprite, 32, 32);
 
     demo.stream.reset(RequireNew<FileInputStream>("a file stream"));
-    LoadRawImage(*demo.stream, "datas/cite_des_sciences.raw", *demo.picture, RawVariant::Plain);
-    LoadRawImage(*demo.stream, "datas/cite_des_sciences_smile.raw", *demo.alternatePicture, RawVariant::Alpha);
-    LoadRawImage(*demo.stream, "datas/normal_map.raw", *demo.normalMap, RawVariant::Plain);
-    LoadRawImage(*demo.stream, "datas/flare.raw", *demo.flare, RawVariant::Plain);
-    LoadRawImage(*demo.stream, "datas/particule.raw", *demo.particleSprite, RawVariant::Alpha);
+    LoadImages(demo, console);
     demo.lighting.reset(RequireNew<LightingTables>("the lighting tables", *demo.normalMap));
 
-    if (console)
-        PrintLine(console, kStartLine);
+    if (console.out)
+        PrintLine(console.out, kStartLine);
 
     demo.clock.read = std::move(clock);
     demo.clock.startTime = demo.clock.read();

@@ -29,18 +29,27 @@ struct Demo {
     AnimationClock clock;
 };
 
+// Where set-up speaks. out (null for none) takes the start line; errors takes
+// one line for each image file that could not be read whole, or one for a
+// missing datas/ folder, each starting with "program: ".
+struct DemoConsole {
+    std::FILE* out;
+    std::FILE* errors;
+    const char* program;
+};
+
 // The fifteen credit lines, the last one announcing the loading; each line
 // is flushed so that it reaches a file or a pipe at once.
 void PrintBanner(std::FILE* console);
 
 // Set-up after the banner, given a created display: makes the six bitmaps,
 // opens the display at 240 x 240, sizes the bitmaps, loads the five images
-// from datas/ under the current directory, prepares the lighting tables from
-// the normal map, prints the start line on console
-// (when given) and reads the start time from clock. Returns the display's
-// Open code; when it is not 0, set-up stops there. Ends the process with a
-// message when memory runs out.
-std::int32_t StartDemo(Demo& demo, Display& display, MillisecondClock clock, std::FILE* console);
+// from datas/ under the current directory (a file that can't be read is
+// drawn black, and said so on console.errors), prepares the lighting tables
+// from the normal map, prints the start line on console.out and reads the
+// start time from clock. Returns the display's Open code; when it is not 0,
+// set-up stops there. Ends the process with a message when memory runs out.
+std::int32_t StartDemo(Demo& demo, Display& display, MillisecondClock clock, const DemoConsole& console);
 
 // Draws one frame into demo.frame: the lit picture, the flare, then each
 // particle of the fountain moved and drawn in index order.

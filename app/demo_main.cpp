@@ -13,7 +13,7 @@ int main()
     PrintBanner(stdout);
     WindowedDisplay* display = RequireNew<WindowedDisplay>("the display");
     static Demo demo;
-    if (StartDemo(demo, *display, PlatformMilliseconds, stdout) != 0) {
+    if (StartDemo(demo, *display, PlatformMilliseconds, {stdout, stderr, "demo"}) != 0) {
         std::fprintf(stderr, "demo: cannot open the display: %s\n", DisplayFailureReason());
         return 1;
     }

@@ -1,17 +1,8 @@
 #include "FileInputStream.h"
 
 #include <new>
-#include <sys/stat.h>
 
-namespace {
-
-bool IsRegularFile(std::FILE* file)
-{
-    struct stat status;
-    return fstat(fileno(file), &status) == 0 && (status.st_mode & S_IFMT) == S_IFREG;
-}
-
-} // namespace
+#include "RegularFile.h"
 
 FileInputStream::FileInputStream() : file(nullptr) {}
 
@@ -24,16 +15,9 @@ std::int32_t FileInputStream::Open(const char* name)
 {
     if (IsOpen())
         Close();
-    file = std::fopen(name, "rb");
+    file = OpenRegularFile(name);
     if (!file)
         return -1;
-    // Some C libraries open a directory for reading and then fail every read;
-    // such a name is no image file, on every platform.
-    if (!IsRegularFile(file)) {
-        std::fclose(file);
-        file = nullptr;
-        return -1;
-    }
     SetName(name);
     return 0;
 }

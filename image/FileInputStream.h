@@ -12,7 +12,8 @@ public:
     ~FileInputStream() override;
 
     // Closes any open file first. -1 when the file can't be opened or is not
-    // a regular file (a directory, a device), leaving the stream closed and the name as it was.
+    // a regular file (a directory, a device, a FIFO: never waited on),
+    // leaving the stream closed and the name as it was.
     std::int32_t Open(const char* name) override;
     std::int32_t Close() override;
     std::int32_t IsOpen() override;

@@ -85,11 +85,17 @@ TEST(DemoProgram, PrintsTheBannerThenTheStartLineAfterLoading)
     EXPECT_EQ(ReadAll(console), kBanner);
     std::fseek(console, 0, SEEK_END);
 
+    std::FILE* errors = std::tmpfile();
+    ASSERT_NE(errors, nullptr);
     RecordingDisplay display;
     Demo demo;
-    EXPECT_EQ(StartDemo(demo, display, [] { return 7u; }, console), 0);
+    EXPECT_EQ(StartDemo(demo, display, [] { return 7u; }, {console, errors, "demo"}), 0);
     EXPECT_EQ(ReadAll(console), std::string(kBanner) + "Et ouala, c'est partis !\n");
     std::fclose(console);
+    // One line for the missing folder, none for each of its files.
+    EXPECT_EQ(ReadAll(errors), "demo: no datas/ folder in " + std::filesystem::current_path().string() +
+                                   ": the images are read from datas/ under the current directory; all are drawn black\n");
+    std::fclose(errors);
 
     EXPECT_EQ(display.opens, 1);
     EXPECT_EQ(demo.clock.startTime, 7u);
@@ -124,7 +130,11 @@ TEST(DemoProgram, LoadsTheFiveImagesFromDatas)
 
     RecordingDisplay display;
     Demo demo;
-    ASSERT_EQ(StartDemo(demo, display, [] { return 0u; }, nullptr), 0);
+    std::FILE* errors = std::tmpfile();
+    ASSERT_NE(errors, nullptr);
+    ASSERT_EQ(StartDemo(demo, display, [] { return 0u; }, {nullptr, errors, "demo-capture"}), 0);
+    EXPECT_EQ(ReadAll(errors), "demo-capture: datas/particule.raw is short by 3062 of its 3072 bytes; they read as 0xFF\n");
+    std::fclose(errors);
     EXPECT_EQ(demo.picture->pixels[240 * 240 - 1], 0x00111111u);
     EXPECT_EQ(demo.alternatePicture->pixels[0], 0x33333333u);
     EXPECT_EQ(demo.normalMap->pixels[123], 0x00222222u);
@@ -134,13 +144,39 @@ TEST(DemoProgram, LoadsTheFiveImagesFromDatas)
     EXPECT_EQ(demo.particleSprite->pixels[4], 0xFFFFFFFFu);
 }
 
+TEST(DemoProgram, SaysWhichFilesCannotBeReadAndDrawsThemBlack)
+{
+    TempDirectory dir;
+    dir.Write("datas/cite_des_sciences.raw", std::vector<std::uint8_t>(240 * 240 * 3, 0x11));
+    dir.Write("datas/cite_des_sciences_smile.raw", std::vector<std::uint8_t>(240 * 240 * 3, 0x33));
+    std::filesystem::create_directories(dir.path / "datas" / "normal_map.raw");
+    dir.Write("datas/particule.raw", std::vector<std::uint8_t>(32 * 32 * 3, 0x55));
+    InDirectory inside(dir.path);
+
+    std::FILE* console = std::tmpfile();
+    std::FILE* errors = std::tmpfile();
+    ASSERT_NE(console, nullptr);
+    ASSERT_NE(errors, nullptr);
+    RecordingDisplay display;
+    Demo demo;
+    ASSERT_EQ(StartDemo(demo, display, [] { return 0u; }, {console, errors, "demo"}), 0);
+    EXPECT_EQ(ReadAll(console), "Et ouala, c'est partis !\n");
+    EXPECT_EQ(ReadAll(errors), "demo: cannot read datas/normal_map.raw: not a regular file; it is drawn black\n"
+                               "demo: cannot read datas/flare.raw: missing; it is drawn black\n");
+    std::fclose(console);
+    std::fclose(errors);
+    EXPECT_EQ(demo.normalMap->pixels[0], 0u);
+    EXPECT_EQ(demo.flare->pixels[64 * 64 - 1], 0u);
+    EXPECT_EQ(demo.particleSprite->pixels[0], 0x55555555u);
+}
+
 TEST(DemoProgram, StopsSetUpWhenTheDisplayFailsToOpen)
 {
     std::FILE* console = std::tmpfile();
     ASSERT_NE(console, nullptr);
     RecordingDisplay display(-1);
     Demo demo;
-    EXPECT_EQ(StartDemo(demo, display, [] { return 0u; }, console), -1);
+    EXPECT_EQ(StartDemo(demo, display, [] { return 0u; }, {console, console, "demo"}), -1);
     EXPECT_EQ(ReadAll(console), "");
     EXPECT_EQ(demo.stream, nullptr);
     std::fclose(console);
@@ -156,7 +192,7 @@ TEST(DemoProgram, FirstFrameDrawsParticleZeroAtItsFirstStep)
 
     RecordingDisplay display;
     Demo demo;
-    ASSERT_EQ(StartDemo(demo, display, [] { return 0u; }, nullptr), 0);
+    ASSERT_EQ(StartDemo(demo, display, [] { return 0u; }, {nullptr, stderr, "demo"}), 0);
     DrawFrame(demo);
     EXPECT_EQ(fountain[0].x, expected.x);
     EXPECT_EQ(fountain[0].y, expected.y);

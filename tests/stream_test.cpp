@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
 #include <memory>
 #include <string>
 
 #include "FileInputStream.h"
 #include "TempFiles.h"
+#include "UnreadableFile.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 TEST(FileInputStream, NewStreamIsClosedAndNameless)
 {
@@ -64,6 +70,39 @@ TEST(FileInputStream, DirectoryIsNotAFile)
     EXPECT_EQ(stream.Open(dir.path.string().c_str()), -1);
     EXPECT_EQ(stream.IsOpen(), 0);
     EXPECT_EQ(stream.ReadByte(), 0);
+    EXPECT_EQ(WhyUnreadable(dir.path.string().c_str(), 0), "not a regular file");
+}
+
+#ifndef _WIN32
+// Opening a FIFO that no one writes to would wait for a writer; the stream
+// refuses it at once. Should it block, the test hangs and CTest's timeout fails it.
+TEST(FileInputStream, FifoIsRefusedWithoutWaiting)
+{
+    TempDirectory dir;
+    const std::string fifo = (dir.path / "fifo.raw").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    FileInputStream stream;
+    EXPECT_EQ(stream.Open(fifo.c_str()), -1);
+    EXPECT_EQ(stream.IsOpen(), 0);
+    EXPECT_EQ(WhyUnreadable(fifo.c_str(), 0), "not a regular file");
+
+    // Still a working stream afterwards, and a regular file is read in blocking mode.
+    const std::string file = dir.Write("file.raw", {42});
+    ASSERT_EQ(stream.Open(file.c_str()), 0);
+    EXPECT_EQ(stream.ReadByte(), 42);
+}
+#endif
+
+TEST(WhyUnreadable, NamesTheReason)
+{
+    TempDirectory dir;
+    EXPECT_EQ(WhyUnreadable((dir.path / "none.raw").string().c_str(), ENOENT), "missing");
+    // A file below something that is not a folder is missing too.
+    const std::string file = dir.Write("plain", {1});
+    EXPECT_EQ(WhyUnreadable((file + "/none.raw").c_str(), ENOTDIR), "missing");
+    // A file that is there but would not open: the open's reason.
+    EXPECT_EQ(WhyUnreadable(file.c_str(), EACCES), "permission denied");
+    EXPECT_EQ(WhyUnreadable(file.c_str(), EIO), std::strerror(EIO));
 }
 
 TEST(FileInputStream, EndOfFileIsSetOnlyByAReadPastTheEnd)

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs, on Debian, what building and running the demo needs; with
 # --tests, also what the tests need: an X server, a window manager and X
-# tools for the window tests, the mingw-w64 cross compiler and Wine for the
-# Windows build, emscripten, and Debian's chromium with
-# playwright-core (from npm, into tests/web/) for the web page's tests.
+# tools for the window tests, ffmpeg for the README's video command, the
+# mingw-w64 cross compiler and Wine for the Windows build, emscripten, and
+# Debian's chromium with playwright-core (from npm, into tests/web/) for the
+# web page's tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
@@ -35,6 +36,9 @@ install_missing cmake g++ make libgtest-dev libbenchmark-dev libpng-dev libsdl2-
 
 install_missing xvfb xfonts-base openbox \
   xdotool x11-apps x11-utils           # keys and clicks, xwd, xwininfo and xprop
+
+# ffmpeg and ffprobe: the README's video command is run and its video checked.
+install_missing ffmpeg
 
 # The Windows build: the mingw-w64 cross compiler (POSIX threads), GoogleTest's
 # sources to build for it, and Wine to run the programs.

@@ -17,7 +17,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE std::int32_t RunCapture(std::uint32_t start, std
 {
     static CanvasDisplay display;
     static Demo demo;
-    if (StartDemo(demo, display, ScriptedClock(start, step), nullptr) != 0) {
+    if (StartDemo(demo, display, ScriptedClock(start, step), {nullptr, stderr, "demo"}) != 0) {
         std::fprintf(stderr, "demo: cannot open the display: the page has no canvas with a 2D context\n");
         return -1;
     }

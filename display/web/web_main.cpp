@@ -25,7 +25,7 @@ int main()
 {
     PrintBanner(stdout);
     CanvasDisplay* display = RequireNew<CanvasDisplay>("the display");
-    if (StartDemo(demo, *display, PlatformMilliseconds, stdout) != 0) {
+    if (StartDemo(demo, *display, PlatformMilliseconds, {stdout, stderr, "demo"}) != 0) {
         std::fprintf(stderr, "demo: cannot open the display: the page has no canvas with a 2D context\n");
         return 1;
     }

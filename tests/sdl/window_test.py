@@ -300,6 +300,49 @@ class Depth16Test(WindowTestCase):
         self.quit(demo, window)
 
 
+class UnreadableImagesTest(WindowTestCase):
+    """Started where its images are missing, short or not files at all, the
+    demo runs on, says which on standard error, and never waits on a FIFO."""
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        datas = os.path.join(cls.folder.name, "datas")
+        os.remove(os.path.join(datas, "flare.raw"))
+        os.remove(os.path.join(datas, "particule.raw"))
+        os.mkfifo(os.path.join(datas, "particule.raw"))
+        os.truncate(os.path.join(datas, "normal_map.raw"), 172800 - 240)
+
+    def run_until_escape(self, demo, has_images=True):
+        self.assertTrue(wait_until(lambda: START_LINE in demo.stdout() or not demo.running(), 20),
+                        "the demo did not start")
+        window = self.session.find_window(TITLE, lambda: demo.stderr())
+        if has_images:
+            self.assert_draws_frames(window)
+        else:  # every image black and transparent: so is every frame
+            self.assertEqual(self.session.screenshot(window).colours(), {0})
+        self.quit(demo, window)
+        self.assertEqual(demo.stdout(), BANNER + [START_LINE])
+
+    def test_names_each_file_it_cannot_read(self):
+        demo = self.start("DEMO")
+        self.run_until_escape(demo)
+        self.assertEqual(demo.stderr(), [
+            "demo: datas/normal_map.raw is short by 240 of its 172800 bytes; they read as 0xFF",
+            "demo: cannot read datas/flare.raw: missing; it is drawn black",
+            "demo: cannot read datas/particule.raw: not a regular file; it is drawn black",
+        ])
+
+    def test_says_where_it_looks_for_datas(self):
+        with tempfile.TemporaryDirectory() as elsewhere:
+            demo = Program(self.session, os.environ["DEMO"], elsewhere)
+            self.addCleanup(demo.close)
+            self.run_until_escape(demo, has_images=False)
+            self.assertEqual(demo.stderr(), [
+                f"demo: no datas/ folder in {os.path.realpath(elsewhere)}: the images are read from datas/ "
+                "under the current directory; all are drawn black"])
+
+
 class FailureTest(unittest.TestCase):
     def run_demo(self, env):
         with tempfile.TemporaryDirectory() as folder:

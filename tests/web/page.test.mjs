@@ -1,5 +1,6 @@
 // The web page in Debian's chromium: what it prints, that it animates, its
-// zoom buttons, Escape, and frames equal to the native demo-capture's.
+// zoom buttons, Escape, what it says of images it cannot read, and frames
+// equal to the native demo-capture's.
 import { after, before, describe, it } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -45,15 +46,20 @@ after(async () => {
   await server?.close();
 });
 
-async function openPage(query = '') {
+// The page, with what it logs to the console and what it logs as errors.
+// prepare(page) runs before the page loads.
+async function openPage(query = '', prepare = async () => {}) {
   const page = await browser.newPage();
   const logged = [];
+  const errors = [];
   page.on('console', (message) => {
     if (message.type() === 'log') logged.push(message.text());
+    if (message.type() === 'error') errors.push(message.text());
   });
   page.on('pageerror', (error) => logged.push(`page error: ${error.message}`));
+  await prepare(page);
   await page.goto(server.url + query);
-  return { page, logged };
+  return { page, logged, errors };
 }
 
 // The canvas's pixels as the page holds them, RGBA, base64.
@@ -105,10 +111,12 @@ function nativeFrames(start, step, count) {
 
 describe('the demo page', () => {
   it('prints exactly the banner and the start line, to the page and to the console', async () => {
-    const { page, logged } = await openPage();
+    const { page, logged, errors } = await openPage();
     await waitForFrame(page);
     assert.equal(await page.textContent('#console'), printedLines.map((line) => line + '\n').join(''));
     assert.deepEqual(logged, printedLines);
+    assert.equal(await page.textContent('#errors'), '');
+    assert.deepEqual(errors, []);
     assert.equal(await page.title(), 'Zarn Screen Copier');
     assert.equal(await page.textContent('h1'), 'Zarn Screen Copier');
     await page.close();
@@ -155,6 +163,39 @@ describe('the demo page', () => {
     assert.equal(await readCanvas(page), last);
     assert.ok(isDrawn(last));
     assert.match(await page.textContent('#status'), /^Stopped/);
+    await page.close();
+  });
+});
+
+describe('images the page cannot read', () => {
+  // The page's files as a broken server would give them: demo.js lists
+  // flare.raw under another name and cuts 100 bytes off particule.raw.
+  async function breakImages(page) {
+    await page.route('**/demo.js', async (route) => {
+      const response = await route.fetch();
+      const flare = '"filename":"/datas/flare.raw"';
+      const particle = /("filename":"\/datas\/particule\.raw","start":\d+,"end":)(\d+)/;
+      let script = await response.text();
+      assert.ok(script.includes(flare) && particle.test(script), 'demo.js lists the images');
+      script = script.replace(flare, '"filename":"/datas/flare.gone"');
+      script = script.replace(particle, (_, head, end) => head + (Number(end) - 100));
+      await route.fulfill({ response, body: script });
+    });
+  }
+
+  it('are named below the canvas and in the console, and the demo runs on', async () => {
+    const { page, logged, errors } = await openPage('', breakImages);
+    await waitForFrame(page);
+    const expected = [
+      'demo: cannot read datas/flare.raw: missing; it is drawn black',
+      'demo: datas/particule.raw is short by 100 of its 3072 bytes; they read as 0xFF',
+    ];
+    assert.equal(await page.textContent('#errors'), expected.map((line) => line + '\n').join(''));
+    assert.deepEqual(errors, expected);
+    assert.deepEqual(logged, printedLines);
+    const first = await readCanvas(page);
+    await page.waitForTimeout(300);
+    assert.notEqual(await readCanvas(page), first);
     await page.close();
   });
 });

@@ -1,35 +1,17 @@
 #include "OutputFile.h"
 
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
+#include "OutputSystem.h"
 
 namespace {
 
-// Whether path names a device that Windows provides in every folder (NUL,
-// CON, COM1, ...); the file system reports no such file there.
-bool IsWindowsDeviceName(const std::string& path)
-{
-#ifdef _WIN32
-    std::string stem = std::filesystem::path(path).stem().string();
-    for (char& c : stem)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (stem == "NUL" || stem == "CON" || stem == "PRN" || stem == "AUX")
-        return true;
-    return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
-           stem[3] >= '1' && stem[3] <= '9';
-#else
-    (void)path;
-    return false;
-#endif
-}
+// Tries this many names of this process's own before giving up on a folder
+// where each is taken.
+constexpr int kTemporaryNameTries = 100;
 
 } // namespace
 
@@ -45,31 +27,43 @@ bool OutputFile::Open(const std::string& newPath)
     if (path == "-") {
         toStandardOutput = true;
         file = stdout;
-#ifdef _WIN32
-        _setmode(_fileno(stdout), _O_BINARY);
-#endif
+        SetBinaryStandardOutput();
         return true;
     }
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     const bool exists = std::filesystem::exists(status);
     // A device or a pipe (/dev/null, a FIFO) is written as it is: replacing it
-    // with a file would destroy it. A regular file, or none yet, is written
-    // beside itself and renamed into place when complete; through a link, the
-    // file the link names is replaced.
-    direct = (exists && !std::filesystem::is_regular_file(status)) || IsWindowsDeviceName(path);
-    if (!direct) {
-        finalPath = path;
-        if (exists) {
-            const std::filesystem::path target = std::filesystem::canonical(path, error);
-            if (!error)
-                finalPath = target.string();
-        }
-        temporaryPath = finalPath + ".part";
+    // with a file would destroy it.
+    direct = (exists && !std::filesystem::is_regular_file(status)) || IsReservedDeviceName(path);
+    if (direct) {
+        file = std::fopen(path.c_str(), "wb");
+        return file ? true : Fail("cannot write '" + path + "'");
     }
-    file = std::fopen((direct ? path : temporaryPath).c_str(), "wb");
-    if (!file)
+    // A regular file, or none yet, is written under a temporary name of this
+    // run's own in the same folder and renamed into place when complete;
+    // through a link, the file the link names is replaced.
+    finalPath = path;
+    if (exists) {
+        const std::filesystem::path target = std::filesystem::canonical(path, error);
+        if (!error)
+            finalPath = target.string();
+    }
+    const std::string stem = finalPath + ".part-" + std::to_string(ProcessNumber()) + "-";
+    for (int attempt = 0; attempt < kTemporaryNameTries && !file; ++attempt) {
+        temporaryPath = stem + std::to_string(attempt);
+        errno = 0;
+        file = CreateNewFile(temporaryPath);
+        if (!file && errno != EEXIST)
+            break;
+    }
+    if (!file) {
+        temporaryPath.clear();
         return Fail("cannot write '" + path + "'");
+    }
+    RemoveOnInterrupt(temporaryPath);
+    if (exists && !GivePermissions(file, status.permissions()))
+        return Fail("cannot give '" + path + "' its permissions back");
     return true;
 }
 
@@ -90,32 +84,41 @@ bool OutputFile::Commit()
         file = nullptr;
         return true;
     }
+    if (direct) {
+        std::FILE* closing = file;
+        file = nullptr;
+        return std::fclose(closing) == 0 ? true : Fail("cannot write '" + path + "'");
+    }
+    // On the disk before it takes the final name: a crash then leaves either
+    // the old file or the whole new one there.
+    if (!FlushToDisk(file))
+        return Fail("cannot write '" + path + "'");
     std::FILE* closing = file;
     file = nullptr;
-    if (std::fclose(closing) != 0) {
-        if (!direct)
-            std::remove(temporaryPath.c_str());
+    if (std::fclose(closing) != 0)
+        return Fail("cannot write '" + path + "'");
+    // Replaces an existing file in one step.
+    std::error_code error;
+    std::filesystem::rename(temporaryPath, finalPath, error);
+    if (error) {
+        errno = error.value();
         return Fail("cannot write '" + path + "'");
     }
-    if (direct)
-        return true;
-    // rename does not replace an existing file everywhere; make room first.
-    std::remove(finalPath.c_str());
-    if (std::rename(temporaryPath.c_str(), finalPath.c_str()) != 0) {
-        std::remove(temporaryPath.c_str());
-        return Fail("cannot write '" + path + "'");
-    }
+    RemoveOnInterrupt("");
+    temporaryPath.clear();
     return true;
 }
 
 void OutputFile::Abandon()
 {
-    if (!file || toStandardOutput)
-        return;
-    std::fclose(file);
+    if (file && !toStandardOutput)
+        std::fclose(file);
     file = nullptr;
-    if (!direct)
+    if (!temporaryPath.empty()) {
         std::remove(temporaryPath.c_str());
+        RemoveOnInterrupt("");
+        temporaryPath.clear();
+    }
 }
 
 bool OutputFile::Fail(const std::string& what)

@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
-// A file written under a temporary name and renamed into place only when
-// complete, so that a failed or interrupted capture never leaves a file that
-// looks finished. The path "-" is standard output, and a device or a pipe is
-// written directly.
+// A file written under a temporary name of its own (PATH.part-PROCESS-N,
+// created new, beside the file it becomes), put on the disk and renamed into
+// place only when complete, so that a failed or interrupted capture never
+// leaves a file that looks finished, nor its temporary file, and two captures
+// to one path never share one. A replaced file keeps its permission bits.
+// The path "-" is standard output, and a device or a pipe is written directly.
 class OutputFile {
 public:
     OutputFile() = default;
@@ -32,7 +34,7 @@ private:
     std::FILE* file = nullptr;
     std::string path;
     std::string finalPath;     // path, or the file a link at path names
-    std::string temporaryPath;
+    std::string temporaryPath; // empty when there is none to remove
     bool toStandardOutput = false;
     bool direct = false;
 };

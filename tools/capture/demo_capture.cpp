@@ -45,7 +45,7 @@ int main(int argc, char** argv)
     if (options.format == CaptureFormat::Png)
         ParseFramePath(options.out, pngPath);
     else if (!stream.Open(options.out))
-        return UsageError(stream.error);
+        return OutputError(stream.error);
 
     std::uint32_t frameNumber = 0;
     std::vector<std::uint8_t> bytes;
@@ -71,7 +71,7 @@ int main(int argc, char** argv)
     // The scripted clock's first reading is the start time; frame k then reads
     // start + (k + 1) x step.
     Demo demo;
-    StartDemo(demo, display, ScriptedClock(options.startMs, options.frameMs), nullptr);
+    StartDemo(demo, display, ScriptedClock(options.startMs, options.frameMs), {nullptr, stderr, "demo-capture"});
     for (std::uint32_t k = 0; k < options.frames; ++k) {
         if (RunFrame(demo) != 0)
             return OutputError(error);

@@ -1,0 +1,100 @@
+#include "OutputSystem.h"
+
+#include <atomic>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The path to remove, read by the signal handler: a lock-free atomic is safe
+// to read there, and the text it points at does not change while it is set.
+std::atomic<const char*> pendingRemoval{nullptr};
+static_assert(std::atomic<const char*>::is_always_lock_free, "the signal handler reads this pointer");
+
+void RemovePending()
+{
+    if (const char* path = pendingRemoval.load())
+        unlink(path);
+}
+
+// Installed with SA_RESETHAND: the default action is back when this runs, so
+// raising the signal again ends the process as it would have ended, once
+// the handler returns and the signal is no longer blocked.
+void RemoveAndEnd(int signal)
+{
+    RemovePending();
+    std::raise(signal);
+}
+
+void InstallRemoval()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    std::atexit(RemovePending);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        struct sigaction action {};
+        // A signal the parent made the process ignore (nohup, a background
+        // job) stays ignored.
+        if (sigaction(signal, nullptr, &action) != 0 || action.sa_handler == SIG_IGN)
+            continue;
+        action = {};
+        action.sa_handler = RemoveAndEnd;
+        action.sa_flags = SA_RESETHAND;
+        sigemptyset(&action.sa_mask);
+        sigaction(signal, &action, nullptr);
+    }
+}
+
+} // namespace
+
+std::FILE* CreateNewFile(const std::string& path)
+{
+    // O_EXCL fails on any existing name, a link included; O_NOFOLLOW says the
+    // same where a system would treat links otherwise.
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return nullptr;
+    std::FILE* file = fdopen(fd, "wb");
+    if (!file) {
+        close(fd);
+        unlink(path.c_str());
+    }
+    return file;
+}
+
+unsigned long ProcessNumber()
+{
+    return static_cast<unsigned long>(getpid());
+}
+
+bool GivePermissions(std::FILE* file, std::filesystem::perms permissions)
+{
+    return fchmod(fileno(file), static_cast<mode_t>(permissions & std::filesystem::perms::mask)) == 0;
+}
+
+bool FlushToDisk(std::FILE* file)
+{
+    return std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+}
+
+bool IsReservedDeviceName(const std::string&)
+{
+    return false;
+}
+
+void SetBinaryStandardOutput() {}
+
+void RemoveOnInterrupt(const std::string& path)
+{
+    static std::string held;
+    InstallRemoval();
+    pendingRemoval.store(nullptr);
+    held = path;
+    if (!held.empty())
+        pendingRemoval.store(held.c_str());
+}
