@@ -214,7 +214,7 @@ Colour Scene::Pool(double x, double y) const
     Vec3 direction;
     Colour mirrored = OnSphere(rx, 2.0 * kSphereBase - y, &direction) ? SphereColour(direction)
                                                                       : Facade(rx, 2.0 * kPlazaTop - y);
-    Colour c = Modulate(mirrored, {0.72, 0.66, 0.68}) + Colour{6.0, 12.0, 24.0};
+    Colour c = Modulate(mirrored, {0.85, 0.76, 0.74}) + Colour{4.0, 10.0, 22.0};
     c = c * (0.9 + 0.12 * ripple - 0.25 * depth);
     if (ripple > 0.92 && Hash(static_cast<std::uint32_t>(x / 3.0) * 31u + static_cast<std::uint32_t>(y)) % 8u == 0u) {
         c = c + Colour{120.0, 104.0, 80.0};

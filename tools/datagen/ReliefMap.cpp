@@ -16,8 +16,8 @@ namespace {
 constexpr double kPanePitch = 48.0;    // pixels between parallel grooves
 constexpr double kGrooveHalfWidth = 0.6;
 constexpr double kBevelWidth = 6.0;    // pixels from the groove
-constexpr double kBevelDrop = 0.9;     // how much lower the pane's rim lies
-constexpr double kPillowHeight = 1.5;  // the pane's middle over its bevel
+constexpr double kBevelDrop = 0.75;     // how much lower the pane's rim lies
+constexpr double kPillowHeight = 1.3;  // the pane's middle over its bevel
 constexpr double kHammerCell = 4.5;    // pixels between dents
 constexpr double kHammerDepth = 0.3;
 

@@ -55,7 +55,7 @@ Colour SmileAt(double x, double y)
     const Vec3 ball{dx / kFaceRadius, -dy / kFaceRadius, std::sqrt(1.0 - (r / kFaceRadius) * (r / kFaceRadius))};
 
     // Skin: golden, redder towards the rim, with rosy cheeks.
-    Colour skin = Mix(Colour{255.0, 226.0, 96.0}, Colour{255.0, 150.0, 36.0}, SmoothStep(0.5, 1.0, r / kFaceRadius));
+    Colour skin = Mix(Colour{255.0, 238.0, 136.0}, Colour{255.0, 164.0, 52.0}, SmoothStep(0.5, 1.0, r / kFaceRadius));
     for (const double side : {-1.0, 1.0}) {
         const double cx = (dx - side * 42.0) / 13.0;
         const double cy = (dy - 14.0) / 10.0;
@@ -63,7 +63,7 @@ Colour SmileAt(double x, double y)
     }
     // The eyes and the smile sit in soft hollows.
     double hollow = 1.0;
-    Colour c = Shade(skin, ball, 0.8, 0.9);
+    Colour c = Shade(skin, ball, 0.85, 0.9);
 
     // Mouth: a groove along an arc 120 degrees wide around straight down,
     // its walls facing each other, with round ends.
