@@ -37,7 +37,6 @@ constexpr double kJointWidth = 0.055;
 // heavier frame.
 struct Mullions {
     double acrossX, acrossY;  // -1..1 across a bar, beyond that outside it
-    double gapX, gapY;        // pixels from the bar's edge (negative on it)
 };
 
 Mullions NearestMullions(double x, double y)
@@ -50,7 +49,7 @@ Mullions NearestMullions(double x, double y)
     const double halfY = (lineV % 3 == 0) ? 1.3 : 0.6;
     const double offsetX = (u - lineU) * kPaneWidth;
     const double offsetY = (v - lineV) * kPaneHeight;
-    return {offsetX / halfX, offsetY / halfY, std::fabs(offsetX) - halfX, std::fabs(offsetY) - halfY};
+    return {offsetX / halfX, offsetY / halfY};
 }
 
 class Scene {

@@ -13,12 +13,12 @@ namespace {
 // run at 45 degrees, each sloping down to a narrow groove at its rim and
 // hammered inside. Heights are in pixels, x right and y down.
 
-constexpr double kPanePitch = 48.0;    // pixels between parallel grooves
+constexpr double kPanePitch = 48.0;  // pixels between parallel grooves
 constexpr double kGrooveHalfWidth = 0.6;
-constexpr double kBevelWidth = 6.0;    // pixels from the groove
+constexpr double kBevelWidth = 6.0;     // pixels from the groove
 constexpr double kBevelDrop = 0.75;     // how much lower the pane's rim lies
-constexpr double kPillowHeight = 1.3;  // the pane's middle over its bevel
-constexpr double kHammerCell = 4.5;    // pixels between dents
+constexpr double kPillowHeight = 1.3;   // the pane's middle over its bevel
+constexpr double kHammerCell = 4.5;     // pixels between dents
 constexpr double kHammerDepth = 0.3;
 
 // Distance in pixels to the nearest groove of one family, given the

@@ -61,9 +61,10 @@ Colour SmileAt(double x, double y)
         const double cy = (dy - 14.0) / 10.0;
         skin = Mix(skin, Colour{255.0, 130.0, 84.0}, 0.6 * SmoothStep(1.0, 0.0, std::sqrt(cx * cx + cy * cy)));
     }
-    // The eyes and the smile sit in soft hollows.
-    double hollow = 1.0;
     Colour c = Shade(skin, ball, 0.85, 0.9);
+    // The eyes and the smile sit in soft hollows: 1 on the open skin, less
+    // around them.
+    double hollow = 1.0;
 
     // Mouth: a groove along an arc 120 degrees wide around straight down,
     // its walls facing each other, with round ends.
@@ -74,7 +75,7 @@ Colour SmileAt(double x, double y)
     const double m = std::sqrt(mx * mx + my * my);
     double across = 2.0;  // -1..1 over the groove, from its inner edge out
     double alongX = 0.0, alongY = 1.0;
-    if (my >= 0.5 * m) {
+    if (m > 0.0 && my >= 0.5 * m) {
         across = (m - arcRadius) / halfWidth;
         alongX = mx / m;
         alongY = my / m;
