@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <fstream>
@@ -147,25 +148,36 @@ TEST(DataImages, SmileIsBlackOutsideTheSphereAndBrightOnIt)
     EXPECT_GT((forehead.r + forehead.g + forehead.b) / 3, 200);
 }
 
-TEST(DataImages, NormalMapHoldsUnitNormalsFacingOutOfTheScreen)
+// The demo lights the frame from the normal map's bytes taken as a direction
+// as they stand, with the light somewhere from (120, 120) to (240, 240),
+// 40 pixels above the frame. Wherever the light is, the whole frame must
+// catch some of it: no black, direction-less pixel, and no wide stretch
+// turned away from the light.
+TEST(DataImages, NormalMapLightsTheWholeFrameWhereverTheLightIs)
 {
     const DataImage& normals = Image("normal_map.raw");
-    for (int y = 0; y < normals.height; ++y) {
-        for (int x = 0; x < normals.width; ++x) {
-            const Pixel p = At(normals, x, y);
-            const double nx = p.r / 127.5 - 1.0;
-            const double ny = p.g / 127.5 - 1.0;
-            const double nz = p.b / 127.5 - 1.0;
-            ASSERT_GT(nz, 0.0) << x << "," << y;
-            ASSERT_NEAR(std::sqrt(nx * nx + ny * ny + nz * nz), 1.0, 0.03) << x << "," << y;
+    for (const int lightX : {120, 240}) {
+        for (const int lightY : {120, 240}) {
+            SCOPED_TRACE(testing::Message() << "light at " << lightX << "," << lightY);
+            double sum = 0.0;
+            int unlit = 0;
+            for (int y = 0; y < normals.height; ++y) {
+                for (int x = 0; x < normals.width; ++x) {
+                    const Pixel p = At(normals, x, y);
+                    ASSERT_GT(p.b, 0) << x << "," << y;
+                    const double lx = lightX - x;
+                    const double ly = lightY - y;
+                    const double d = (p.r * lx + p.g * ly + p.b * 40.0) /
+                                     std::sqrt((p.r * p.r + p.g * p.g + p.b * p.b) * (lx * lx + ly * ly + 1600.0));
+                    sum += d > 0.0 ? d : 0.0;
+                    unlit += d < 0.05 ? 1 : 0;
+                }
+            }
+            const int pixels = normals.width * normals.height;
+            EXPECT_GT(sum / pixels, 0.5);
+            EXPECT_LT(unlit, pixels / 20);
         }
     }
-    // The ball's normals point away from its centre, x right and y down.
-    const int reach = 55;
-    EXPECT_LT(At(normals, 120 - reach, 104).r, 100);
-    EXPECT_GT(At(normals, 120 + reach, 104).r, 156);
-    EXPECT_LT(At(normals, 120, 104 - reach).g, 100);
-    EXPECT_GT(At(normals, 120, 104 + reach).g, 156);
 }
 
 // The picture's red channel is its coverage over the animated tint: the sky
@@ -190,6 +202,58 @@ TEST(DataImages, PictureRedIsLowInTheSkyAndHighOnTheSphere)
     }
     EXPECT_LT(skyRed / skyPixels, 60);
     EXPECT_GT(sphereRed / spherePixels, 100);
+}
+
+// Panned up to 60 pixels, the picture's border crosses the frame: its
+// coverage must fall to nothing there, and smoothly, or it shows as a hard
+// rectangle against the tint.
+TEST(DataImages, PictureCoverageFadesOutTowardsItsBorder)
+{
+    const DataImage& picture = Image("cite_des_sciences.raw");
+    // Mean red of each ring of pixels at the same distance from the border.
+    std::vector<long> ringSum(24, 0);
+    std::vector<int> ringPixels(24, 0);
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            const int ring = std::min(std::min(x, y), std::min(picture.width - 1 - x, picture.height - 1 - y));
+            if (ring < 4) {
+                ASSERT_LE(At(picture, x, y).r, 8) << x << "," << y;
+            }
+            if (ring < 24) {
+                ringSum[ring] += At(picture, x, y).r;
+                ++ringPixels[ring];
+            }
+        }
+    }
+    long innerSum = 0;
+    int innerPixels = 0;
+    for (int ring = 4; ring < 10; ++ring) {
+        innerSum += ringSum[ring];
+        innerPixels += ringPixels[ring];
+    }
+    EXPECT_LE(innerSum / innerPixels, 48);
+    for (int ring = 1; ring < 24; ++ring) {
+        EXPECT_LE(ringSum[ring] / ringPixels[ring] - ringSum[ring - 1] / ringPixels[ring - 1], 20) << "ring " << ring;
+    }
+}
+
+// The fountain fades its sparks by up to seven eighths: they need a core
+// that stays bright through it, in a halo that softens their edge.
+TEST(DataImages, SparkHasABrightCoreInASoftHalo)
+{
+    const DataImage& spark = Image("particule.raw");
+    int core = 0;
+    int halo = 0;
+    for (int y = 0; y < spark.height; ++y) {
+        for (int x = 0; x < spark.width; ++x) {
+            const Pixel p = At(spark, x, y);
+            const int coverage = (p.r + p.g + p.b) / 3;
+            core += coverage >= 200 ? 1 : 0;
+            halo += coverage >= 16 && coverage < 200 ? 1 : 0;
+        }
+    }
+    EXPECT_GE(core, 45);
+    EXPECT_GE(halo, 4 * core);
 }
 
 }  // namespace
