@@ -2,9 +2,10 @@
 # Installs, on Debian, what building and running the demo needs; with
 # --tests, also what the tests need: an X server, a window manager and X
 # tools for the window tests, ffmpeg for the README's video command, the
-# mingw-w64 cross compiler and Wine for the Windows build, emscripten, and
-# Debian's chromium with playwright-core (from npm, into tests/web/) for the
-# web page's tests.
+# mingw-w64 cross compiler and Wine for the Windows build, the aarch64 cross
+# compiler, qemu-user and Debian's arm64 libraries for the 64-bit ARM build,
+# emscripten, and Debian's chromium with playwright-core (from npm, into
+# tests/web/) for the web page's tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
@@ -43,6 +44,16 @@ install_missing ffmpeg
 # The Windows build: the mingw-w64 cross compiler (POSIX threads), GoogleTest's
 # sources to build for it, and Wine to run the programs.
 install_missing g++-mingw-w64-x86-64-posix googletest wine wine64
+
+# The 64-bit ARM build: the cross compiler, qemu-user to run its programs, and
+# the libraries of the native build in their arm64 versions, installed beside
+# the native ones (multiarch; the shared libraries of both must be the same
+# version, so apt may bring native ones up to the archive's current release).
+if ! dpkg --print-foreign-architectures | grep -qx arm64; then
+  $SUDO dpkg --add-architecture arm64
+  updated=no # the package lists must now include arm64
+fi
+install_missing g++-aarch64-linux-gnu qemu-user libsdl2-dev:arm64 libbenchmark-dev:arm64 libpng-dev:arm64
 
 # The page needs neither the desktop services nor the extras that these recommend.
 web_packages=(emscripten chromium)

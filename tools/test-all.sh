@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native build, the same tests
 # built with the address and undefined-behaviour sanitizers, the Windows
-# build tested under Wine, then the web page in headless chromium.
+# build tested under Wine, the 64-bit ARM build under qemu, then the web page
+# in headless chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh --tests
@@ -22,6 +23,14 @@ cmake --build build-windows -j"$jobs"
 ctest --test-dir build-windows --output-on-failure -j"$jobs"
 bash tools/compare-captures.sh build/bin/demo-capture -- build-windows/wine-run.sh build-windows/bin/demo-capture.exe
 build-windows/wine-run.sh wineserver -k
+
+# 64-bit ARM: cross-built with Debian's aarch64 compiler; CTest runs the tests
+# under qemu-user, the window tests on their own Xvfb screens. Both builds
+# must draw the same frames.
+cmake -S . -B build-arm64 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.cmake
+cmake --build build-arm64 -j"$jobs"
+ctest --test-dir build-arm64 --output-on-failure -j"$jobs"
+bash tools/compare-captures.sh build/bin/demo-capture -- build-arm64/launchers/demo-capture
 
 # The web page: built with emscripten, then tested in headless chromium,
 # its frames against those of the native demo-capture built above.
