@@ -1,20 +1,86 @@
 #include "OutputSystem.h"
 
+#include <atomic>
 #include <cctype>
+#include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <io.h>
 #include <process.h>
-#include <sys/stat.h>
+#include <windows.h>
+
+namespace {
+
+// The path to remove, read by the console's control handler on a thread of
+// its own: the text it points at does not change while it is set.
+std::atomic<const char*> pendingRemoval{nullptr};
+
+void RemovePending()
+{
+    if (const char* path = pendingRemoval.load())
+        DeleteFileA(path);
+}
+
+// Ctrl+C, Ctrl+Break, a closed console, log-off and shut-down. The file was
+// opened shareable for deletion, so it goes although it is still open; the
+// system's own handler then ends the process as usual.
+BOOL WINAPI RemoveAndEnd(DWORD)
+{
+    RemovePending();
+    return FALSE;
+}
+
+void InstallRemoval()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    std::atexit(RemovePending);
+    SetConsoleCtrlHandler(RemoveAndEnd, TRUE);
+}
+
+// The C library's number for a failed creation, for the caller's message.
+int ErrnoOf(DWORD error)
+{
+    switch (error) {
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        return EEXIST;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return ENOENT;
+    case ERROR_ACCESS_DENIED:
+        return EACCES;
+    case ERROR_DISK_FULL:
+        return ENOSPC;
+    default:
+        return EIO;
+    }
+}
+
+} // namespace
 
 std::FILE* CreateNewFile(const std::string& path)
 {
-    const int fd = _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
-    if (fd < 0)
+    // CREATE_NEW fails on any existing name, a link included. Sharing for
+    // deletion lets an interrupted run remove the file while it is open.
+    const HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                      CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        errno = ErrnoOf(GetLastError());
         return nullptr;
+    }
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_BINARY);
+    if (fd < 0) {
+        CloseHandle(handle);
+        DeleteFileA(path.c_str());
+        return nullptr;
+    }
     std::FILE* file = _fdopen(fd, "wb");
     if (!file) {
         _close(fd);
-        _unlink(path.c_str());
+        DeleteFileA(path.c_str());
     }
     return file;
 }
@@ -52,7 +118,12 @@ void SetBinaryStandardOutput()
     _setmode(_fileno(stdout), _O_BINARY);
 }
 
-// Windows delivers Ctrl+C on a thread of its own and cannot remove a file
-// that is still open, so an interrupted capture leaves its temporary file,
-// named PATH.part-..., behind.
-void RemoveOnInterrupt(const std::string&) {}
+void RemoveOnInterrupt(const std::string& path)
+{
+    static std::string held;
+    InstallRemoval();
+    pendingRemoval.store(nullptr);
+    held = path;
+    if (!held.empty())
+        pendingRemoval.store(held.c_str());
+}
