@@ -3,20 +3,25 @@
 #include "DisplayEvents.h"
 #include "DisplayState.h"
 #include "DisplayWindow.h"
+#include "FrameStretch.h"
+
+namespace {
+FrameStretch stretch;
+}
 
 std::int32_t PresentPixels(const std::uint32_t* pixels)
 {
-    SDL_Event event;
-    while (SDL_PollEvent(&event))
-        HandleDisplayEvent(event);
+    HandleDisplayEvents();
 
-    void* lockedPixels = nullptr;
-    int pitch = 0;
-    if (!displayState.texture || SDL_LockTexture(displayState.texture, nullptr, &lockedPixels, &pitch) != 0)
+    // The window surface is the memory the window shows; SDL makes it anew
+    // after the window's size changed.
+    SDL_Surface* surface = displayState.window ? SDL_GetWindowSurface(displayState.window) : nullptr;
+    if (!surface || SDL_LockSurface(surface) != 0)
         return 0;
-    ConvertRows(displayState.rowConverter, pixels, displayState.width, displayState.height,
-                static_cast<std::uint8_t*>(lockedPixels), pitch);
-    SDL_UnlockTexture(displayState.texture);
+    stretch.Convert(displayState.rowConverter, surface->format->BytesPerPixel, pixels, displayState.width,
+                    displayState.height, static_cast<std::uint8_t*>(surface->pixels), surface->pitch, surface->w,
+                    surface->h);
+    SDL_UnlockSurface(surface);
 
     BlitToWindow();
     std::this_thread::yield();
@@ -25,9 +30,7 @@ std::int32_t PresentPixels(const std::uint32_t* pixels)
 
 void BlitToWindow()
 {
-    if (!displayState.texture)
-        return;
-    // A null destination stretches the frame over the whole client area.
-    SDL_RenderCopy(displayState.renderer, displayState.texture, nullptr, nullptr);
-    SDL_RenderPresent(displayState.renderer);
+    // SDL refuses a surface that a resize made stale; the next frame fills the new one.
+    if (displayState.window)
+        SDL_UpdateWindowSurface(displayState.window);
 }
