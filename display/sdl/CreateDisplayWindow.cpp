@@ -3,8 +3,8 @@
 #include "CreationFailure.h"
 #include "DisplayState.h"
 #include "DisplayWindow.h"
+#include "Presentation.h"
 #include "VideoDriver.h"
-#include "WindowFormat.h"
 #include "WindowFrame.h"
 #include "WindowPlacement.h"
 #include "X11WindowLoss.h"
@@ -49,7 +49,6 @@ std::int32_t CreateDisplayWindow(const char* className, std::int32_t width, std:
         return CreationFailed("no display to show the window on (SDL found only its \"%s\" video driver, which "
                               "shows nothing); %s",
                               driver ? driver : "none", kDisplayHint);
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, WindowSurfaceAcceleration(driver));
 
     state.window = CreateCentredWindow(className, width, height);
     if (!state.window)
@@ -58,14 +57,8 @@ std::int32_t CreateDisplayWindow(const char* className, std::int32_t width, std:
     WaitForWindowFrame();
     PlaceWindow(1);
 
-    // Each frame is converted straight into the window surface, in its format.
-    SDL_Surface* surface = SDL_GetWindowSurface(state.window);
-    if (!surface)
-        return CreationFailed("cannot draw into the window: %s", SDL_GetError());
-    state.rowConverter = RowConverterForWindowFormat(surface->format->format);
-    if (!state.rowConverter)
-        return CreationFailed("unsupported screen pixel format %s: the demo needs a 16-, 24- or 32-bit RGB screen",
-                              SDL_GetPixelFormatName(surface->format->format));
+    if (!OpenPresentation())
+        return 0;
     WatchForX11WindowLoss(state.window);
 
     state.screenSaverWasEnabled = SDL_IsScreenSaverEnabled();

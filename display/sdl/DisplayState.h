@@ -9,8 +9,9 @@
 // presentation and shutdown. Every field starts null or 0.
 struct DisplayState {
     bool videoStarted;            // SDL's video subsystem is running
-    SDL_Window* window;           // its window surface receives each frame
-    RowConverter rowConverter;    // writes the window surface's pixel format
+    SDL_Window* window;
+    bool sharedImages;            // frames go through X11SharedImages, else through the window surface
+    RowConverter rowConverter;    // writes the pixel format of the memory the frames go to
     std::int32_t width;           // display size: the frame's
     std::int32_t height;
     bool screenSaverSaved;        // screenSaverWasEnabled holds the state before creation

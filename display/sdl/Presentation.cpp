@@ -1,36 +1,80 @@
+#include "Presentation.h"
+
 #include <thread>
 
+#include "CreationFailure.h"
 #include "DisplayEvents.h"
 #include "DisplayState.h"
 #include "DisplayWindow.h"
 #include "FrameStretch.h"
+#include "VideoDriver.h"
+#include "WindowFormat.h"
+#include "X11SharedImages.h"
 
 namespace {
+
 FrameStretch stretch;
-}
 
-std::int32_t PresentPixels(const std::uint32_t* pixels)
+// The window surface is the memory the window shows; SDL makes it anew
+// after the window's size changed.
+std::int32_t PresentToWindowSurface(const std::uint32_t* pixels)
 {
-    HandleDisplayEvents();
-
-    // The window surface is the memory the window shows; SDL makes it anew
-    // after the window's size changed.
-    SDL_Surface* surface = displayState.window ? SDL_GetWindowSurface(displayState.window) : nullptr;
+    SDL_Surface* surface = SDL_GetWindowSurface(displayState.window);
     if (!surface || SDL_LockSurface(surface) != 0)
         return 0;
     stretch.Convert(displayState.rowConverter, surface->format->BytesPerPixel, pixels, displayState.width,
                     displayState.height, static_cast<std::uint8_t*>(surface->pixels), surface->pitch, surface->w,
                     surface->h);
     SDL_UnlockSurface(surface);
-
-    BlitToWindow();
-    std::this_thread::yield();
+    SDL_UpdateWindowSurface(displayState.window);
     return 1;
+}
+
+} // namespace
+
+std::int32_t OpenPresentation()
+{
+    DisplayState& state = displayState;
+    state.sharedImages = OpenSharedImages(state.window, state.rowConverter);
+    if (state.sharedImages)
+        return 1;
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, WindowSurfaceAcceleration(SDL_GetCurrentVideoDriver()));
+    SDL_Surface* surface = SDL_GetWindowSurface(state.window);
+    if (!surface)
+        return CreationFailed("cannot draw into the window: %s", SDL_GetError());
+    state.rowConverter = RowConverterForWindowFormat(surface->format->format);
+    if (!state.rowConverter)
+        return CreationFailed("unsupported screen pixel format %s: the demo needs a 16-, 24- or 32-bit RGB screen",
+                              SDL_GetPixelFormatName(surface->format->format));
+    return 1;
+}
+
+void ClosePresentation()
+{
+    if (displayState.sharedImages)
+        CloseSharedImages();
+    displayState.sharedImages = false;
+}
+
+std::int32_t PresentPixels(const std::uint32_t* pixels)
+{
+    HandleDisplayEvents();
+    if (!displayState.window)
+        return 0;
+    const std::int32_t presented =
+        displayState.sharedImages
+            ? PresentSharedImage(pixels, displayState.width, displayState.height, displayState.rowConverter)
+            : PresentToWindowSurface(pixels);
+    if (presented)
+        std::this_thread::yield();
+    return presented;
 }
 
 void BlitToWindow()
 {
+    if (displayState.sharedImages)
+        ShowLastSharedImage();
     // SDL refuses a surface that a resize made stale; the next frame fills the new one.
-    if (displayState.window)
+    else if (displayState.window)
         SDL_UpdateWindowSurface(displayState.window);
 }

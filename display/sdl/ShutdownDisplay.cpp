@@ -1,5 +1,6 @@
 #include "DisplayState.h"
 #include "DisplayWindow.h"
+#include "Presentation.h"
 #include "X11WindowLoss.h"
 
 void ShutdownDisplay()
@@ -9,6 +10,8 @@ void ShutdownDisplay()
     // SDL would wait for ever for it to be unmapped: it and the video
     // subsystem, which would destroy it too, are left to the process's end.
     const bool windowLost = X11WindowLost();
+    if (!windowLost)
+        ClosePresentation();
     // The window takes its surface with it.
     if (state.window && !windowLost)
         SDL_DestroyWindow(state.window);

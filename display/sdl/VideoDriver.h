@@ -6,11 +6,11 @@
 // SDL_VIDEODRIVER (a comma-separated list, null when unset).
 bool VideoDriverShowsWindows(const char* driver, const char* requestedDrivers);
 
-// Where the window surface, into which each frame is converted, comes from:
-// the value for SDL_HINT_FRAMEBUFFER_ACCELERATION on that video driver. "0"
-// on X11, whose own framebuffer is a shared-memory image that the server
-// copies to the window as it stands. "1" elsewhere: the Wayland driver has
-// no framebuffer of its own, so SDL backs the surface by a streaming texture
-// of an accelerated renderer (OpenGL through EGL) of the window's size,
-// shown unscaled.
+// Where the window surface, into which each frame is converted when the
+// X11 shared images cannot be had, comes from: the value for
+// SDL_HINT_FRAMEBUFFER_ACCELERATION on that video driver. "0" on X11, whose
+// own framebuffer is an image that the server copies to the window as it
+// stands. "1" elsewhere: the Wayland driver has no framebuffer of its own, so
+// SDL backs the surface by a streaming texture of an accelerated renderer
+// (OpenGL through EGL) of the window's size, shown unscaled.
 const char* WindowSurfaceAcceleration(const char* driver);
