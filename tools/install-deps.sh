@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Installs, on Debian, what building and running the demo needs; with
 # --tests, also what the tests need: an X server, a window manager and X
-# tools for the window tests, ffmpeg for the README's video command, the
-# mingw-w64 cross compiler and Wine for the Windows build, the aarch64 cross
-# compiler, qemu-user and Debian's arm64 libraries for the 64-bit ARM build,
-# emscripten, and Debian's chromium with playwright-core (from npm, into
-# tests/web/) for the web page's tests.
+# tools for the window tests, a Wayland compositor and its tools, ffmpeg for
+# the README's video command, the mingw-w64 cross compiler and Wine for the
+# Windows build, the aarch64 cross compiler, qemu-user and Debian's arm64
+# libraries for the 64-bit ARM build, emscripten, and Debian's chromium with
+# playwright-core (from npm, into tests/web/) for the web page's tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
@@ -32,11 +32,18 @@ case "${1:-}" in
 esac
 
 # python3: the build configures the window tests, which are written in it.
-install_missing cmake g++ make libgtest-dev libbenchmark-dev libpng-dev libsdl2-dev python3
+# Mesa's EGL and its software OpenGL: on Wayland the window surface is shown
+# through an OpenGL renderer, which needs no graphics card this way.
+install_missing cmake g++ make libgtest-dev libbenchmark-dev libpng-dev libsdl2-dev python3 \
+  libegl1 libgl1-mesa-dri
+# SDL shows the zoom chooser through zenity on Wayland.
+install_missing --no-install-recommends zenity
 [ $tests = yes ] || exit 0
 
 install_missing xvfb xfonts-base openbox \
   xdotool x11-apps x11-utils           # keys and clicks, xwd, xwininfo and xprop
+# The Wayland tests: a headless compositor, its screenshots and its keys.
+install_missing --no-install-recommends sway grim wtype
 
 # ffmpeg and ffprobe: the README's video command is run and its video checked.
 install_missing ffmpeg

@@ -3,14 +3,17 @@
 #include "CreationFailure.h"
 #include "DisplayState.h"
 #include "DisplayWindow.h"
-#include "FrameTexture.h"
+#include "Presentation.h"
 #include "VideoDriver.h"
-#include "WindowFormat.h"
 #include "WindowFrame.h"
 #include "WindowPlacement.h"
+#include "X11WindowLoss.h"
 #include "ZoomCommands.h"
 
 namespace {
+
+const char kDisplayHint[] =
+    "is DISPLAY set to a running X server, or WAYLAND_DISPLAY to a running Wayland compositor?";
 
 // A window at the centre of the first screen, client area width x height,
 // not yet shown. Its frame's size is known only once it is shown.
@@ -35,21 +38,17 @@ std::int32_t CreateDisplayWindow(const char* className, std::int32_t width, std:
 
     // The screen saver is switched off at the end of creation, not by SDL at start.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
-    // The renderer converts nothing and scales in software into the window's
-    // own pixels; an accelerated framebuffer would recreate the window for OpenGL.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // Interrupt and termination signals end the process as usual, even while
     // the zoom chooser waits, instead of queueing a quit event.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
-        return CreationFailed("no display to show the window on (%s); is DISPLAY set to a running X server?",
-                              SDL_GetError());
+        return CreationFailed("no display to show the window on (%s); %s", SDL_GetError(), kDisplayHint);
     state.videoStarted = true;
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!VideoDriverShowsWindows(driver, std::getenv("SDL_VIDEODRIVER")))
         return CreationFailed("no display to show the window on (SDL found only its \"%s\" video driver, which "
-                              "shows nothing); is DISPLAY set to a running X server?",
-                              driver ? driver : "none");
+                              "shows nothing); %s",
+                              driver ? driver : "none", kDisplayHint);
 
     state.window = CreateCentredWindow(className, width, height);
     if (!state.window)
@@ -58,17 +57,9 @@ std::int32_t CreateDisplayWindow(const char* className, std::int32_t width, std:
     WaitForWindowFrame();
     PlaceWindow(1);
 
-    // The format is checked first, since no renderer draws into a window of a format outside it.
-    state.textureFormat = SDL_GetWindowPixelFormat(state.window);
-    state.rowConverter = RowConverterForWindowFormat(state.textureFormat);
-    if (!state.rowConverter)
-        return CreationFailed("unsupported screen pixel format %s: the demo needs a 16-, 24- or 32-bit RGB screen",
-                              SDL_GetPixelFormatName(state.textureFormat));
-    state.renderer = SDL_CreateRenderer(state.window, -1, SDL_RENDERER_SOFTWARE);
-    if (!state.renderer)
-        return CreationFailed("cannot draw into the window: %s", SDL_GetError());
-    if (!CreateFrameTexture())
-        return CreationFailed("cannot create the frame buffer: %s", SDL_GetError());
+    if (!OpenPresentation())
+        return 0;
+    WatchForX11WindowLoss(state.window);
 
     state.screenSaverWasEnabled = SDL_IsScreenSaverEnabled();
     state.screenSaverSaved = true;

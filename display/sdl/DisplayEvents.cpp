@@ -3,9 +3,9 @@
 #include <cstdlib>
 
 #include "DisplayWindow.h"
-#include "FrameTexture.h"
 #include "KeyCommands.h"
 #include "WindowPlacement.h"
+#include "X11WindowLoss.h"
 #include "ZoomChooser.h"
 
 namespace {
@@ -41,15 +41,13 @@ void HandleWindowEvent(const SDL_WindowEvent& window)
     case SDL_WINDOWEVENT_CLOSE:
         EndProcess();
     case SDL_WINDOWEVENT_EXPOSED:
-    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        // A resized window is filled by the frame that follows the events.
         BlitToWindow();
         break;
     default:
         break;
     }
 }
-
-} // namespace
 
 void HandleDisplayEvent(const SDL_Event& event)
 {
@@ -66,11 +64,19 @@ void HandleDisplayEvent(const SDL_Event& event)
     case SDL_WINDOWEVENT:
         HandleWindowEvent(event.window);
         break;
-    case SDL_RENDER_DEVICE_RESET:
-        // The renderer lost its textures: make the frame's again.
-        RecreateFrameTexture();
-        break;
     default:
         break;
     }
+}
+
+} // namespace
+
+void HandleDisplayEvents()
+{
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+        HandleDisplayEvent(event);
+    // A window that another program destroyed is a window closed.
+    if (X11WindowLost())
+        EndProcess();
 }

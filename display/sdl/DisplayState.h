@@ -10,11 +10,9 @@
 struct DisplayState {
     bool videoStarted;            // SDL's video subsystem is running
     SDL_Window* window;
-    SDL_Renderer* renderer;
-    SDL_Texture* texture;         // width x height, streaming, in the window's pixel format
-    std::uint32_t textureFormat;  // the window's SDL pixel format
-    RowConverter rowConverter;    // writes that format
-    std::int32_t width;           // display size: the frame and the texture
+    bool sharedImages;            // frames go through X11SharedImages, else through the window surface
+    RowConverter rowConverter;    // writes the pixel format of the memory the frames go to
+    std::int32_t width;           // display size: the frame's
     std::int32_t height;
     bool screenSaverSaved;        // screenSaverWasEnabled holds the state before creation
     bool screenSaverWasEnabled;

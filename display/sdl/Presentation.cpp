@@ -1,33 +1,80 @@
+#include "Presentation.h"
+
 #include <thread>
 
+#include "CreationFailure.h"
 #include "DisplayEvents.h"
 #include "DisplayState.h"
 #include "DisplayWindow.h"
+#include "FrameStretch.h"
+#include "VideoDriver.h"
+#include "WindowFormat.h"
+#include "X11SharedImages.h"
+
+namespace {
+
+FrameStretch stretch;
+
+// The window surface is the memory the window shows; SDL makes it anew
+// after the window's size changed.
+std::int32_t PresentToWindowSurface(const std::uint32_t* pixels)
+{
+    SDL_Surface* surface = SDL_GetWindowSurface(displayState.window);
+    if (!surface || SDL_LockSurface(surface) != 0)
+        return 0;
+    stretch.Convert(displayState.rowConverter, surface->format->BytesPerPixel, pixels, displayState.width,
+                    displayState.height, static_cast<std::uint8_t*>(surface->pixels), surface->pitch, surface->w,
+                    surface->h);
+    SDL_UnlockSurface(surface);
+    SDL_UpdateWindowSurface(displayState.window);
+    return 1;
+}
+
+} // namespace
+
+std::int32_t OpenPresentation()
+{
+    DisplayState& state = displayState;
+    state.sharedImages = OpenSharedImages(state.window, state.rowConverter);
+    if (state.sharedImages)
+        return 1;
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, WindowSurfaceAcceleration(SDL_GetCurrentVideoDriver()));
+    SDL_Surface* surface = SDL_GetWindowSurface(state.window);
+    if (!surface)
+        return CreationFailed("cannot draw into the window: %s", SDL_GetError());
+    state.rowConverter = RowConverterForWindowFormat(surface->format->format);
+    if (!state.rowConverter)
+        return CreationFailed("unsupported screen pixel format %s: the demo needs a 16-, 24- or 32-bit RGB screen",
+                              SDL_GetPixelFormatName(surface->format->format));
+    return 1;
+}
+
+void ClosePresentation()
+{
+    if (displayState.sharedImages)
+        CloseSharedImages();
+    displayState.sharedImages = false;
+}
 
 std::int32_t PresentPixels(const std::uint32_t* pixels)
 {
-    SDL_Event event;
-    while (SDL_PollEvent(&event))
-        HandleDisplayEvent(event);
-
-    void* lockedPixels = nullptr;
-    int pitch = 0;
-    if (!displayState.texture || SDL_LockTexture(displayState.texture, nullptr, &lockedPixels, &pitch) != 0)
+    HandleDisplayEvents();
+    if (!displayState.window)
         return 0;
-    ConvertRows(displayState.rowConverter, pixels, displayState.width, displayState.height,
-                static_cast<std::uint8_t*>(lockedPixels), pitch);
-    SDL_UnlockTexture(displayState.texture);
-
-    BlitToWindow();
-    std::this_thread::yield();
-    return 1;
+    const std::int32_t presented =
+        displayState.sharedImages
+            ? PresentSharedImage(pixels, displayState.width, displayState.height, displayState.rowConverter)
+            : PresentToWindowSurface(pixels);
+    if (presented)
+        std::this_thread::yield();
+    return presented;
 }
 
 void BlitToWindow()
 {
-    if (!displayState.texture)
-        return;
-    // A null destination stretches the frame over the whole client area.
-    SDL_RenderCopy(displayState.renderer, displayState.texture, nullptr, nullptr);
-    SDL_RenderPresent(displayState.renderer);
+    if (displayState.sharedImages)
+        ShowLastSharedImage();
+    // SDL refuses a surface that a resize made stale; the next frame fills the new one.
+    else if (displayState.window)
+        SDL_UpdateWindowSurface(displayState.window);
 }

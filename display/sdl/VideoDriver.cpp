@@ -35,3 +35,8 @@ bool VideoDriverShowsWindows(const char* driver, const char* requestedDrivers)
         return true;
     return requestedDrivers && ListNames(requestedDrivers, driver);
 }
+
+const char* WindowSurfaceAcceleration(const char* driver)
+{
+    return driver && SDL_strcasecmp(driver, "x11") == 0 ? "0" : "1";
+}

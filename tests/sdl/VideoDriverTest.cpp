@@ -31,3 +31,10 @@ TEST(VideoDriver, OnlyWholeNamesInTheListCount)
     EXPECT_FALSE(VideoDriverShowsWindows("offscreen", "x11,offscreenx"));
     EXPECT_FALSE(VideoDriverShowsWindows("dummy", ""));
 }
+
+TEST(VideoDriver, OnlyX11ShowsItsOwnFramebufferWhereOthersNeedARenderer)
+{
+    EXPECT_STREQ(WindowSurfaceAcceleration("x11"), "0");
+    EXPECT_STREQ(WindowSurfaceAcceleration("wayland"), "1");
+    EXPECT_STREQ(WindowSurfaceAcceleration("kmsdrm"), "1");
+}

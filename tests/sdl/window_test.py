@@ -141,6 +141,12 @@ class WindowTestCase(unittest.TestCase):
         self.assertEqual(program.wait(5), 0, program.stderr())
         self.assertLess(time.monotonic() - pressed, 1.0)
 
+    def assert_ends_when_destroyed(self, program, window):
+        """Another X client destroys the window: exit code 0 and not a word."""
+        self.session.run("xdotool", "windowclose", window)
+        self.assertEqual(program.wait(5), 0, program.stderr())
+        self.assertEqual(program.stderr(), [])
+
     def wait_for_client_size(self, window, size):
         wait_until(lambda: self.session.client_geometry(window)[2:] == (size, size), 5)
         self.assertEqual(self.session.client_geometry(window)[2:], (size, size))
@@ -248,6 +254,10 @@ class DemoWindowTest(WindowTestCase):
         self.assertEqual(demo.wait(5), 0, demo.stderr())
         self.assertLess(time.monotonic() - pressed, 1.0)
 
+    def test_a_window_destroyed_by_another_client_ends_the_demo_as_closing_does(self):
+        demo, window = self.start_demo()
+        self.assert_ends_when_destroyed(demo, window)
+
 
 class ZoomTest(WindowTestCase):
     def test_shows_the_frame_exactly_and_zooms_centred(self):
@@ -285,6 +295,10 @@ class NoWindowManagerTest(WindowTestCase):
         self.assert_zoomed(window, 2)
         self.assert_shows_pattern(window, 2)
         self.quit(program, window)
+
+    def test_a_window_destroyed_by_another_client_ends_the_program(self):
+        program, window = self.start_pattern()
+        self.assert_ends_when_destroyed(program, window)
 
 
 class Depth16Test(WindowTestCase):

@@ -50,9 +50,10 @@ class XSession:
     """Xvfb on a free display number, with openbox when asked; everything it
     starts is ended on exit."""
 
-    def __init__(self, width=1280, height=1024, depth=24, window_manager=True):
+    def __init__(self, width=1280, height=1024, depth=24, window_manager=True, server_options=()):
         self.size = (width, height)
         self.depth = depth
+        self.server_options = list(server_options)
         self.window_manager = window_manager
         self.processes = []
 
@@ -99,7 +100,7 @@ class XSession:
         width, height = self.size
         server = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x{self.depth}",
-             "-nolisten", "tcp"],
+             "-nolisten", "tcp"] + self.server_options,
             pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.processes.append(server)
         os.close(write_end)

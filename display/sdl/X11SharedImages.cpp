@@ -1,0 +1,261 @@
+#include "X11SharedImages.h"
+
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
+#include <poll.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
+
+#include "FrameStretch.h"
+#include "X11WindowLoss.h"
+
+namespace {
+
+constexpr int kImageCount = 2;
+
+struct SharedImage {
+    XShmSegmentInfo segment;
+    XImage* image;
+    bool busy; // handed to the server, its completion not yet seen
+};
+
+struct SharedImages {
+    SDL_Window* sdlWindow;
+    ::Display* connection;
+    Window window;
+    GC context;
+    Visual* visual;
+    int depth;
+    int completionEvent; // the event type that says the server is done with an image
+    SharedImage images[kImageCount];
+    int width; // the images' size
+    int height;
+    int next; // the image to fill next
+    int last; // the image that holds the last frame, or -1
+};
+
+SharedImages shared;
+FrameStretch stretch;
+bool attachFailed;
+
+// A server that does not share this process's memory refuses the attach.
+int NoteAttachFailure(::Display*, XErrorEvent*)
+{
+    attachFailed = true;
+    return 0;
+}
+
+void DestroyImage(SharedImage& image)
+{
+    if (!image.image)
+        return;
+    XShmDetach(shared.connection, &image.segment);
+    XDestroyImage(image.image);
+    shmdt(image.segment.shmaddr);
+    image = SharedImage{};
+}
+
+void DestroyImages()
+{
+    for (SharedImage& image : shared.images)
+        DestroyImage(image);
+    shared.width = 0;
+    shared.height = 0;
+    shared.last = -1;
+}
+
+bool CreateImage(SharedImage& image, int width, int height)
+{
+    image.image = XShmCreateImage(shared.connection, shared.visual, static_cast<unsigned>(shared.depth), ZPixmap,
+                                  nullptr, &image.segment, static_cast<unsigned>(width),
+                                  static_cast<unsigned>(height));
+    if (!image.image)
+        return false;
+    image.segment.shmid = shmget(IPC_PRIVATE, static_cast<std::size_t>(image.image->bytes_per_line) * height,
+                                 IPC_CREAT | 0600);
+    if (image.segment.shmid < 0) {
+        XDestroyImage(image.image);
+        image.image = nullptr;
+        return false;
+    }
+    image.segment.shmaddr = image.image->data = static_cast<char*>(shmat(image.segment.shmid, nullptr, 0));
+    image.segment.readOnly = True;
+    attachFailed = false;
+    const XErrorHandler previousHandler = XSetErrorHandler(NoteAttachFailure);
+    bool attached = image.segment.shmaddr != reinterpret_cast<char*>(-1) &&
+                    XShmAttach(shared.connection, &image.segment);
+    if (attached) {
+        XSync(shared.connection, False);
+        attached = !attachFailed;
+    }
+    XSetErrorHandler(previousHandler);
+    // Once the server has attached the segment, it goes away with the last detach.
+    shmctl(image.segment.shmid, IPC_RMID, nullptr);
+    if (!attached) {
+        if (image.segment.shmaddr != reinterpret_cast<char*>(-1))
+            shmdt(image.segment.shmaddr);
+        image.image->data = nullptr;
+        XDestroyImage(image.image);
+        image = SharedImage{};
+        return false;
+    }
+    image.busy = false;
+    return true;
+}
+
+bool CreateImages(int width, int height)
+{
+    for (SharedImage& image : shared.images) {
+        if (!CreateImage(image, width, height)) {
+            DestroyImages();
+            return false;
+        }
+    }
+    shared.width = width;
+    shared.height = height;
+    shared.next = 0;
+    shared.last = -1;
+    return true;
+}
+
+// Marks the images whose completions the server has sent as free.
+void TakeCompletions()
+{
+    XEvent event;
+    while (XCheckTypedEvent(shared.connection, shared.completionEvent, &event)) {
+        const auto& completion = reinterpret_cast<const XShmCompletionEvent&>(event);
+        for (SharedImage& image : shared.images)
+            if (image.image && image.segment.shmseg == completion.shmseg)
+                image.busy = false;
+    }
+}
+
+// Waits until the server is done with image, or the window is gone (a
+// destroyed window's copies never complete).
+bool WaitUntilFree(const SharedImage& image)
+{
+    for (;;) {
+        TakeCompletions();
+        if (!image.busy)
+            return true;
+        if (X11WindowLost())
+            return false;
+        pollfd connection = {ConnectionNumber(shared.connection), POLLIN, 0};
+        poll(&connection, 1, 100);
+        // Reads what arrived, errors included, which go to the error handler.
+        XEventsQueued(shared.connection, QueuedAfterReading);
+    }
+}
+
+bool WaitUntilAllFree()
+{
+    for (const SharedImage& image : shared.images)
+        if (image.image && !WaitUntilFree(image))
+            return false;
+    return true;
+}
+
+void Show(SharedImage& image)
+{
+    XShmPutImage(shared.connection, shared.window, shared.context, image.image, 0, 0, 0, 0,
+                 static_cast<unsigned>(shared.width), static_cast<unsigned>(shared.height), True);
+    XFlush(shared.connection);
+    image.busy = true;
+}
+
+// The converter for the window's visual, or null.
+RowConverter VisualConverter(const XWindowAttributes& attributes)
+{
+    int formatCount = 0;
+    XPixmapFormatValues* formats = XListPixmapFormats(shared.connection, &formatCount);
+    int bitsPerPixel = 0;
+    for (int i = 0; i < formatCount; ++i)
+        if (formats[i].depth == attributes.depth)
+            bitsPerPixel = formats[i].bits_per_pixel;
+    if (formats)
+        XFree(formats);
+    const Visual* visual = attributes.visual;
+    return SelectRowConverter(static_cast<std::uint32_t>(bitsPerPixel), static_cast<std::uint32_t>(visual->red_mask),
+                              static_cast<std::uint32_t>(visual->green_mask),
+                              static_cast<std::uint32_t>(visual->blue_mask));
+}
+
+} // namespace
+
+bool OpenSharedImages(SDL_Window* window, RowConverter& converter)
+{
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+        return false;
+    // The same server as SDL's connection, which never sees these images' events.
+    shared.connection = XOpenDisplay(DisplayString(info.info.x11.display));
+    if (!shared.connection)
+        return false;
+    shared.sdlWindow = window;
+    shared.window = info.info.x11.window;
+    XWindowAttributes attributes;
+    if (!XShmQueryExtension(shared.connection) || !XGetWindowAttributes(shared.connection, shared.window, &attributes) ||
+        !(converter = VisualConverter(attributes))) {
+        CloseSharedImages();
+        return false;
+    }
+    shared.visual = attributes.visual;
+    shared.depth = attributes.depth;
+    shared.completionEvent = XShmGetEventBase(shared.connection) + ShmCompletion;
+    shared.context = XCreateGC(shared.connection, shared.window, 0, nullptr);
+    shared.last = -1;
+    if (!CreateImages(attributes.width, attributes.height)) {
+        CloseSharedImages();
+        return false;
+    }
+    return true;
+}
+
+std::int32_t PresentSharedImage(const std::uint32_t* pixels, std::int32_t width, std::int32_t height,
+                                RowConverter converter)
+{
+    int windowWidth = 0;
+    int windowHeight = 0;
+    SDL_GetWindowSizeInPixels(shared.sdlWindow, &windowWidth, &windowHeight);
+    if (windowWidth != shared.width || windowHeight != shared.height) {
+        if (!WaitUntilAllFree())
+            return 0;
+        DestroyImages();
+        if (!CreateImages(windowWidth, windowHeight))
+            return 0;
+    }
+    SharedImage& image = shared.images[shared.next];
+    if (!WaitUntilFree(image))
+        return 0;
+    stretch.Convert(converter, image.image->bits_per_pixel / 8, pixels, width, height,
+                    reinterpret_cast<std::uint8_t*>(image.image->data), image.image->bytes_per_line, shared.width,
+                    shared.height);
+    Show(image);
+    shared.last = shared.next;
+    shared.next = (shared.next + 1) % kImageCount;
+    return 1;
+}
+
+void ShowLastSharedImage()
+{
+    if (shared.last < 0)
+        return;
+    TakeCompletions();
+    SharedImage& image = shared.images[shared.last];
+    if (!image.busy)
+        Show(image);
+}
+
+void CloseSharedImages()
+{
+    if (!shared.connection)
+        return;
+    DestroyImages();
+    if (shared.context)
+        XFreeGC(shared.connection, shared.context);
+    XCloseDisplay(shared.connection);
+    shared = SharedImages{};
+}
