@@ -52,7 +52,7 @@ int main()
 {
     WindowedDisplay display;
     static Demo demo;
-    if (StartDemo(demo, display, PlatformMilliseconds, nullptr) != 0) {
+    if (StartDemo(demo, display, PlatformMilliseconds, {nullptr, stderr, "demo-window-bench"}) != 0) {
         std::fprintf(stderr, "demo-window-bench: cannot open the display: %s\n", DisplayFailureReason());
         return 1;
     }
