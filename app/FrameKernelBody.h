@@ -6,8 +6,9 @@
 // A step handles `Isa::kGroup` pixels: their colour words in one vector of
 // 32-bit lanes, and their single-precision components and double-precision
 // values in two halves of half as many lanes each, so that a half of
-// doubles fills one register. The arithmetic is that of the literal
-// per-pixel code, operation for operation, so the results are identical.
+// doubles fills one register. The arithmetic gives the bits of the literal
+// per-pixel code: the same IEEE operations on the same values, or others
+// shown below to round to the same result.
 #pragma once
 
 #include <cstddef>
@@ -30,16 +31,6 @@ struct Vectors {
     typedef float HalfF32 __attribute__((vector_size(2 * G)));
     typedef double HalfF64 __attribute__((vector_size(4 * G)));
     typedef std::int64_t HalfI64 __attribute__((vector_size(4 * G)));
-};
-
-// Widening conversions as the compiler writes them; an instruction set whose
-// compiler splits them needlessly supplies its own.
-template <int G>
-struct PortableWidening {
-    static constexpr int kGroup = G;
-    using V = Vectors<G>;
-    static typename V::HalfF64 Widen(typename V::HalfF32 v) { return __builtin_convertvector(v, typename V::HalfF64); }
-    static typename V::HalfF64 Widen(typename V::HalfI32 v) { return __builtin_convertvector(v, typename V::HalfF64); }
 };
 
 // Lanes Offset, Offset + 1, ... of a and b taken as one row of lanes.
@@ -66,6 +57,61 @@ typename Vectors<G>::U32 Join(typename Vectors<G>::HalfI32 low, typename Vectors
 {
     return (typename Vectors<G>::U32)Lanes<0>(low, high, std::make_index_sequence<G>{});
 }
+
+// What the light gives a step of pixels, in the form the colour arithmetic
+// takes it: the diffuse factor k = trunc(d x 220) in both 16-bit halves of
+// each lane, and the specular level v = (s x 255) >> 8 of s = trunc(d^16 x 256).
+template <int G>
+struct LightFactors {
+    typename Vectors<G>::U32 k;
+    typename Vectors<G>::U32 v;
+};
+
+// The operations of a step as the compiler writes them from portable vector
+// code. An instruction set with a shorter way to the same bits derives from
+// this and hides the operation with its own of the same name.
+template <int G>
+struct PortableIsa {
+    static constexpr int kGroup = G;
+    using V = Vectors<G>;
+
+    static typename V::HalfF64 Widen(typename V::HalfF32 v) { return __builtin_convertvector(v, typename V::HalfF64); }
+    static typename V::HalfF64 Widen(typename V::HalfI32 v) { return __builtin_convertvector(v, typename V::HalfF64); }
+
+    // a x b + c, where a and b are floats widened to double: their product
+    // needs at most 48 of the 53 significant bits, so it is exact, and one
+    // rounding of the whole sum gives what the product and the sum each
+    // rounded give. A fused multiply-add is therefore exact here, and only here.
+    static typename V::HalfF64 MultiplyAdd(typename V::HalfF64 a, typename V::HalfF64 b, typename V::HalfF64 c)
+    {
+        return a * b + c;
+    }
+
+    // d from 0 to 1: not-a-number (a black normal) and negatives become 0,
+    // values above 1 become 1.
+    static typename V::HalfF64 ClampToUnit(typename V::HalfF64 d)
+    {
+        using I64 = typename V::HalfI64;
+        d = (typename V::HalfF64)((I64)d & (d > 0.0));
+        const I64 above = d > 1.0;
+        return (typename V::HalfF64)(((I64)d & ~above) | ((I64)(1.0 - typename V::HalfF64{}) & above));
+    }
+
+    // The factors of a step from d and the single-precision d^16 of its halves.
+    static LightFactors<G> Factors(typename V::HalfF64 dLow, typename V::HalfF64 dHigh, typename V::HalfF32 d16Low,
+                                   typename V::HalfF32 d16High)
+    {
+        using HalfI32 = typename V::HalfI32;
+        const typename V::U32 k = Join<G>(__builtin_convertvector(dLow * 220.0, HalfI32),
+                                          __builtin_convertvector(dHigh * 220.0, HalfI32));
+        // d^16 x 256 is exact in single precision.
+        const typename V::U32 s = Join<G>(__builtin_convertvector(d16Low * 256.0f, HalfI32),
+                                          __builtin_convertvector(d16High * 256.0f, HalfI32));
+        // (s x 255) >> 8 is s - 1 for s of 1 to 256, and 0 for 0.
+        const typename V::U32 v = s + (typename V::U32)((typename V::I32)s > 0);
+        return {k | (k << 16), v};
+    }
+};
 
 constexpr std::int32_t kSize = LightingTables::kFrameSize;
 constexpr std::int32_t kDirectionSpan = LightingTables::kDirectionSpan;
@@ -100,15 +146,18 @@ typename Vectors<G>::U32 BlendWords(typename Vectors<G>::U32 src, typename Vecto
     return (U32)((redBlue >> 8) | (green & 0xFF00u));
 }
 
-// Each channel of colour times the diffuse factor k (0..220), shifted by 8.
+// The lit pixel: each channel of colour times k, shifted by 8, plus the
+// specular word v x 257 (v in G and B), added with saturation. k comes in
+// both 16-bit halves of each lane, for R and B, and G takes it from the low one.
 template <int G>
-typename Vectors<G>::U32 ScaleChannels(typename Vectors<G>::U32 colour, typename Vectors<G>::U32 k)
+typename Vectors<G>::U32 LightColour(typename Vectors<G>::U32 colour, const LightFactors<G>& light)
 {
     using U32 = typename Vectors<G>::U32;
     using U16 = typename Vectors<G>::U16;
-    const U16 redBlue = (U16)(colour & 0x00FF00FFu) * (U16)(k | (k << 16));
-    const U16 green = (U16)((colour >> 8) & 0xFFu) * (U16)k;
-    return (U32)((redBlue >> 8) | (green & 0xFF00u));
+    const U16 redBlue = (U16)(colour & 0x00FF00FFu) * (U16)light.k;
+    const U16 green = (U16)((colour >> 8) & 0xFFu) * (U16)light.k;
+    const U32 lit = (U32)((redBlue >> 8) | (green & 0xFF00u));
+    return AddSaturatedWords(lit, light.v | (light.v << 8));
 }
 
 // The colour of one frame row before lighting: the background, with the
@@ -148,12 +197,11 @@ void ComposeRow(const LitPictureJob& job, std::int32_t y, std::uint32_t* colours
     }
 }
 
-// What the light gives half a step of pixels: the diffuse factor k and the
-// specular level s = trunc(d^16 x 256).
+// d and the single-precision d^16 of half a step of pixels.
 template <typename Isa>
 struct HalfLight {
-    typename Vectors<Isa::kGroup>::HalfI32 k;
-    typename Vectors<Isa::kGroup>::HalfI32 s;
+    typename Vectors<Isa::kGroup>::HalfF64 d;
+    typename Vectors<Isa::kGroup>::HalfF32 d16;
 };
 
 // n and l point at the normal's and the light direction's three planes,
@@ -164,27 +212,18 @@ HalfLight<Isa> LightHalf(const float* const n[3], std::int32_t ni, const float* 
     using V = Vectors<Isa::kGroup>;
     using F32 = typename V::HalfF32;
     using F64 = typename V::HalfF64;
-    using I64 = typename V::HalfI64;
-    using I32 = typename V::HalfI32;
     const F64 nx = Isa::Widen(Load<F32>(n[0] + ni));
     const F64 ny = Isa::Widen(Load<F32>(n[1] + ni));
     const F64 nz = Isa::Widen(Load<F32>(n[2] + ni));
     const F64 lx = Isa::Widen(Load<F32>(l[0] + li));
     const F64 ly = Isa::Widen(Load<F32>(l[1] + li));
     const F64 lz = Isa::Widen(Load<F32>(l[2] + li));
-    F64 d = nz * lz + ny * ly;
-    d = d + nx * lx;
-    // Not-a-number (a black normal) and negatives become 0, then at most 1.
-    d = (F64)((I64)d & (d > 0.0));
-    const I64 above = d > 1.0;
-    d = (F64)(((I64)d & ~above) | ((I64)(1.0 - F64{}) & above));
-
+    // nz lz + ny ly, then + nx lx, every product exact.
+    const F64 d = Isa::ClampToUnit(Isa::MultiplyAdd(nx, lx, Isa::MultiplyAdd(nz, lz, ny * ly)));
     const F64 d2 = d * d;
     const F64 d4 = d2 * d2;
     const F64 d8 = d4 * d4;
-    // d^16 rounded to single precision; times 256 is exact in single precision.
-    const F32 d16 = __builtin_convertvector(d8 * d8, F32);
-    return {__builtin_convertvector(d * 220.0, I32), __builtin_convertvector(d16 * 256.0f, I32)};
+    return {d, __builtin_convertvector(d8 * d8, F32)};
 }
 
 template <typename Isa>
@@ -205,11 +244,8 @@ void DrawLitPicture(const LitPictureJob& job)
             const HalfLight<Isa> low = LightHalf<Isa>(normals, normalRow + x, directions, directionRow + x);
             const HalfLight<Isa> high =
                 LightHalf<Isa>(normals, normalRow + x + G / 2, directions, directionRow + x + G / 2);
-            const U32 k = Join<G>(low.k, high.k);
-            const U32 s = Join<G>(low.s, high.s);
-            const U32 v = (s * 255u) >> 8;
-            const U32 lit = ScaleChannels<G>(Load<U32>(colours + x), k);
-            Store(frame + normalRow + x, AddSaturatedWords(lit, v * 257u));
+            const LightFactors<G> light = Isa::Factors(low.d, high.d, low.d16, high.d16);
+            Store(frame + normalRow + x, LightColour<G>(Load<U32>(colours + x), light));
         }
     }
 }

@@ -7,16 +7,55 @@
 
 namespace {
 
-// One instruction each, where the compiler splits the portable conversion in
-// two halves. The zero-masked forms keep every lane (mask of all eight) and,
-// unlike the plain ones, start from a defined register.
-struct Avx512Widening {
-    static constexpr int kGroup = 16;
-    using V = Vectors<16>;
-    static V::HalfF64 Widen(V::HalfF32 v) { return _mm512_maskz_cvtps_pd(0xFF, (__m256)v); }
-    static V::HalfF64 Widen(V::HalfI32 v) { return _mm512_maskz_cvtepi32_pd(0xFF, (__m256i)v); }
+struct Avx512Isa : PortableIsa<16> {
+    using HalfF32 = V::HalfF32;
+    using HalfF64 = V::HalfF64;
+
+    // One instruction each, where the compiler splits the portable
+    // conversion in two halves. Here and below, the zero-masked forms keep
+    // every lane (mask of all eight) and, unlike the plain ones, start from a
+    // defined register.
+    static HalfF64 Widen(HalfF32 v) { return _mm512_maskz_cvtps_pd(0xFF, (__m256)v); }
+    static HalfF64 Widen(V::HalfI32 v) { return _mm512_maskz_cvtepi32_pd(0xFF, (__m256i)v); }
+
+    // Exact for a product of two floats; see PortableIsa.
+    static HalfF64 MultiplyAdd(HalfF64 a, HalfF64 b, HalfF64 c)
+    {
+        return _mm512_fmadd_pd((__m512d)a, (__m512d)b, (__m512d)c);
+    }
+
+    // The maximum gives its second operand, 0, when d is not a number.
+    static HalfF64 ClampToUnit(HalfF64 d)
+    {
+        return _mm512_maskz_min_pd(0xFF, _mm512_maskz_max_pd(0xFF, (__m512d)d, _mm512_setzero_pd()), _mm512_set1_pd(1.0));
+    }
+
+    // Truncations through the adder instead of the converter. For x of 0 to
+    // 2^23, x + 2^52 rounded toward zero is 2^52 + trunc(x), which leaves
+    // trunc(x) in the low word of the double; for a float f of 0 to 1,
+    // f x 256 + 2^23 rounded toward zero is 2^23 + trunc(f x 256) in the
+    // low bits of the float (the product is exact, so fusing the two
+    // operations changes nothing). Then one saturating 16-bit subtraction
+    // of 0x4B00 and 1 gives v = s - 1, or 0, in a lane.
+    static LightFactors<16> Factors(HalfF64 dLow, HalfF64 dHigh, HalfF32 d16Low, HalfF32 d16High)
+    {
+        constexpr int kTowardZero = _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC;
+        const __m512d two52 = _mm512_set1_pd(4503599627370496.0);
+        const __m512i kLow = (__m512i)_mm512_maskz_add_round_pd(0xFF, (__m512d)(dLow * 220.0), two52, kTowardZero);
+        const __m512i kHigh = (__m512i)_mm512_maskz_add_round_pd(0xFF, (__m512d)(dHigh * 220.0), two52, kTowardZero);
+        // The low 16-bit word of each double, twice, into each 32-bit lane.
+        const __m512i lowWords = _mm512_set_epi16(60, 60, 56, 56, 52, 52, 48, 48, 44, 44, 40, 40, 36, 36, 32, 32, 28,
+                                                  28, 24, 24, 20, 20, 16, 16, 12, 12, 8, 8, 4, 4, 0, 0);
+        const __m512i k = _mm512_permutex2var_epi16(kLow, lowWords, kHigh);
+
+        const __m512 d16 = _mm512_insertf32x8(_mm512_castps256_ps512((__m256)d16Low), (__m256)d16High, 1);
+        const __m512i s = (__m512i)_mm512_fmadd_round_ps(d16, _mm512_set1_ps(256.0f), _mm512_set1_ps(8388608.0f),
+                                                          kTowardZero);
+        const __m512i v = _mm512_subs_epu16(s, _mm512_set1_epi32(0x4B000001));
+        return {(V::U32)k, (V::U32)v};
+    }
 };
 
 } // namespace
 
-const FrameKernels kAvx512FrameKernels = MakeFrameKernels<Avx512Widening>();
+const FrameKernels kAvx512FrameKernels = MakeFrameKernels<Avx512Isa>();
