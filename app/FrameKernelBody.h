@@ -160,11 +160,55 @@ typename Vectors<G>::U32 LightColour(typename Vectors<G>::U32 colour, const Ligh
     return AddSaturatedWords(lit, light.v | (light.v << 8));
 }
 
+// The background's terms for BlendWords(src, background, w) written as
+// background * 255 + (src - background) * w per channel: the same sum, here
+// worked modulo 2^16 in the 16-bit halves of each word (R and B in the two,
+// G in the low one). Every true sum lies below 65,536, so the wrapped
+// differences, products and sums give it exactly.
+template <int G>
+struct BackgroundTerms {
+    typename Vectors<G>::U16 redBlue;
+    typename Vectors<G>::U16 green;
+    typename Vectors<G>::U16 redBlueTimes255;
+    typename Vectors<G>::U16 greenTimes255;
+
+    explicit BackgroundTerms(std::uint32_t background)
+    {
+        using U32 = typename Vectors<G>::U32;
+        using U16 = typename Vectors<G>::U16;
+        const std::uint32_t rb = background & 0x00FF00FFu;
+        const std::uint32_t g = (background >> 8) & 0xFFu;
+        redBlue = (U16)(rb - U32{});
+        green = (U16)(g - U32{});
+        redBlueTimes255 = (U16)(rb * 255u - U32{});
+        greenTimes255 = (U16)(g * 255u - U32{});
+    }
+};
+
+// BlendWords(src, background, w) for a weight 0..255 given in both 16-bit
+// halves of each word.
+template <int G>
+typename Vectors<G>::U32 BlendOverBackground(typename Vectors<G>::U32 src, const BackgroundTerms<G>& background,
+                                             typename Vectors<G>::U32 weights)
+{
+    using U32 = typename Vectors<G>::U32;
+    using U16 = typename Vectors<G>::U16;
+    const U16 redBlue = ((U16)(src & 0x00FF00FFu) - background.redBlue) * (U16)weights + background.redBlueTimes255;
+    const U16 green = ((U16)((src >> 8) & 0xFFu) - background.green) * (U16)weights + background.greenTimes255;
+    return (U32)((redBlue >> 8) | (green & 0xFF00u));
+}
+
+template <int G>
+typename Vectors<G>::U32 Twice(typename Vectors<G>::U32 w)
+{
+    return w | (w << 16);
+}
+
 // The colour of one frame row before lighting: the background, with the
 // picture row composited where it lies inside the picture. The last step of
 // the picture part may overlap the one before; it writes the same words.
 template <int G>
-void ComposeRow(const LitPictureJob& job, std::int32_t y, std::uint32_t* colours)
+void ComposeRow(const LitPictureJob& job, const BackgroundTerms<G>& terms, std::int32_t y, std::uint32_t* colours)
 {
     using U32 = typename Vectors<G>::U32;
     const std::uint32_t background = job.background;
@@ -183,7 +227,6 @@ void ComposeRow(const LitPictureJob& job, std::int32_t y, std::uint32_t* colours
         return;
 
     const std::int32_t rowStart = py * kSize + job.pictureOffsetX;
-    const U32 backgroundWords = background - U32{};
     for (std::int32_t step = first; step < end; step += G) {
         const std::int32_t x = step < end - G ? step : end - G;
         U32 f = Load<U32>(job.picture + rowStart + x);
@@ -191,9 +234,9 @@ void ComposeRow(const LitPictureJob& job, std::int32_t y, std::uint32_t* colours
             const U32 g = Load<U32>(job.alternatePicture + rowStart + x);
             const U32 coverage = g >> 24;
             const U32 shown = (U32)(coverage != 0u);
-            f = (BlendWords<G>(g, backgroundWords, coverage) & shown) | (f & ~shown);
+            f = (BlendOverBackground<G>(g, terms, Twice<G>(coverage)) & shown) | (f & ~shown);
         }
-        Store(colours + x, BlendWords<G>(f, backgroundWords, (f >> 16) & 0xFFu));
+        Store(colours + x, BlendOverBackground<G>(f, terms, Twice<G>((f >> 16) & 0xFFu)));
     }
 }
 
@@ -235,9 +278,10 @@ void DrawLitPicture(const LitPictureJob& job)
     const float* const directions[3] = {job.directionX, job.directionY, job.directionZ};
     std::uint32_t* const frame = job.frame;
 
+    const BackgroundTerms<G> background(job.background);
     std::uint32_t colours[kSize];
     for (std::int32_t y = 0; y < kSize; ++y) {
-        ComposeRow<G>(job, y, colours);
+        ComposeRow<G>(job, background, y, colours);
         const std::int32_t normalRow = y * kSize;
         const std::int32_t directionRow = y * kDirectionSpan;
         for (std::int32_t x = 0; x < kSize; x += G) {
