@@ -58,15 +58,6 @@ typename Vectors<G>::U32 Join(typename Vectors<G>::HalfI32 low, typename Vectors
     return (typename Vectors<G>::U32)Lanes<0>(low, high, std::make_index_sequence<G>{});
 }
 
-// What the light gives a step of pixels, in the form the colour arithmetic
-// takes it: the diffuse factor k = trunc(d x 220) in both 16-bit halves of
-// each lane, and the specular level v = (s x 255) >> 8 of s = trunc(d^16 x 256).
-template <int G>
-struct LightFactors {
-    typename Vectors<G>::U32 k;
-    typename Vectors<G>::U32 v;
-};
-
 // The operations of a step as the compiler writes them from portable vector
 // code. An instruction set with a shorter way to the same bits derives from
 // this and hides the operation with its own of the same name.
@@ -87,29 +78,30 @@ struct PortableIsa {
         return a * b + c;
     }
 
-    // d from 0 to 1: not-a-number (a black normal) and negatives become 0,
-    // values above 1 become 1.
-    static typename V::HalfF64 ClampToUnit(typename V::HalfF64 d)
+    // d, or 0 where d is negative or not a number (a black normal).
+    static typename V::HalfF64 AtLeastZero(typename V::HalfF64 d)
     {
-        using I64 = typename V::HalfI64;
-        d = (typename V::HalfF64)((I64)d & (d > 0.0));
-        const I64 above = d > 1.0;
-        return (typename V::HalfF64)(((I64)d & ~above) | ((I64)(1.0 - typename V::HalfF64{}) & above));
+        return (typename V::HalfF64)((typename V::HalfI64)d & (d > 0.0));
     }
 
-    // The factors of a step from d and the single-precision d^16 of its halves.
-    static LightFactors<G> Factors(typename V::HalfF64 dLow, typename V::HalfF64 dHigh, typename V::HalfF32 d16Low,
-                                   typename V::HalfF32 d16High)
+    // trunc(x) of the lanes of two halves, each x from 0 to 2^23, in both
+    // 16-bit halves of each 32-bit lane.
+    static typename V::U32 TruncateTwice(typename V::HalfF64 low, typename V::HalfF64 high)
     {
         using HalfI32 = typename V::HalfI32;
-        const typename V::U32 k = Join<G>(__builtin_convertvector(dLow * 220.0, HalfI32),
-                                          __builtin_convertvector(dHigh * 220.0, HalfI32));
-        // d^16 x 256 is exact in single precision.
-        const typename V::U32 s = Join<G>(__builtin_convertvector(d16Low * 256.0f, HalfI32),
-                                          __builtin_convertvector(d16High * 256.0f, HalfI32));
+        const typename V::U32 t = Join<G>(__builtin_convertvector(low, HalfI32), __builtin_convertvector(high, HalfI32));
+        return t | (t << 16);
+    }
+
+    // v = (s x 255) >> 8 of s = trunc(f x 256) for the floats f of 0 to 1 of
+    // two halves (f x 256 is exact in single precision).
+    static typename V::U32 SpecularLevels(typename V::HalfF32 low, typename V::HalfF32 high)
+    {
+        using HalfI32 = typename V::HalfI32;
+        const typename V::U32 s =
+            Join<G>(__builtin_convertvector(low * 256.0f, HalfI32), __builtin_convertvector(high * 256.0f, HalfI32));
         // (s x 255) >> 8 is s - 1 for s of 1 to 256, and 0 for 0.
-        const typename V::U32 v = s + (typename V::U32)((typename V::I32)s > 0);
-        return {k | (k << 16), v};
+        return s + (typename V::U32)((typename V::I32)s > 0);
     }
 };
 
@@ -130,34 +122,36 @@ void Store(void* target, T value)
     __builtin_memcpy(target, &value, sizeof value);
 }
 
-// Per channel (src * w + dst * (255 - w)) >> 8 for per-word weights 0..255.
-// R and B are worked in the two 16-bit halves of each word, G in the low
-// half: no product sum reaches 65,536.
+// Per channel (src * w + dst * (255 - w)) >> 8 for per-word weights 0..255
+// given in both 16-bit halves of each word. R and B are worked in the two
+// halves, G in the low one: no product sum reaches 65,536.
 template <int G>
 typename Vectors<G>::U32 BlendWords(typename Vectors<G>::U32 src, typename Vectors<G>::U32 dst,
-                                    typename Vectors<G>::U32 w)
+                                    typename Vectors<G>::U32 weights)
 {
     using U32 = typename Vectors<G>::U32;
     using U16 = typename Vectors<G>::U16;
-    const U32 inverse = 255u - w;
-    const U16 redBlue = (U16)(src & 0x00FF00FFu) * (U16)(w | (w << 16)) +
-                        (U16)(dst & 0x00FF00FFu) * (U16)(inverse | (inverse << 16));
-    const U16 green = (U16)((src >> 8) & 0xFFu) * (U16)w + (U16)((dst >> 8) & 0xFFu) * (U16)inverse;
+    const U16 w = (U16)weights;
+    const U16 inverse = (U16)(0x00FF00FFu - weights);
+    const U16 redBlue = (U16)(src & 0x00FF00FFu) * w + (U16)(dst & 0x00FF00FFu) * inverse;
+    const U16 green = (U16)((src >> 8) & 0xFFu) * w + (U16)((dst >> 8) & 0xFFu) * inverse;
     return (U32)((redBlue >> 8) | (green & 0xFF00u));
 }
 
-// The lit pixel: each channel of colour times k, shifted by 8, plus the
-// specular word v x 257 (v in G and B), added with saturation. k comes in
-// both 16-bit halves of each lane, for R and B, and G takes it from the low one.
+// The lit pixel: each channel of colour times the diffuse factor k, shifted
+// by 8, plus the specular word v x 257 (v in G and B), added with
+// saturation. k comes in both 16-bit halves of each lane, for R and B; G
+// takes it from the low one.
 template <int G>
-typename Vectors<G>::U32 LightColour(typename Vectors<G>::U32 colour, const LightFactors<G>& light)
+typename Vectors<G>::U32 LightColour(typename Vectors<G>::U32 colour, typename Vectors<G>::U32 k,
+                                     typename Vectors<G>::U32 v)
 {
     using U32 = typename Vectors<G>::U32;
     using U16 = typename Vectors<G>::U16;
-    const U16 redBlue = (U16)(colour & 0x00FF00FFu) * (U16)light.k;
-    const U16 green = (U16)((colour >> 8) & 0xFFu) * (U16)light.k;
+    const U16 redBlue = (U16)(colour & 0x00FF00FFu) * (U16)k;
+    const U16 green = (U16)((colour >> 8) & 0xFFu) * (U16)k;
     const U32 lit = (U32)((redBlue >> 8) | (green & 0xFF00u));
-    return AddSaturatedWords(lit, light.v | (light.v << 8));
+    return AddSaturatedWords(lit, v | (v << 8));
 }
 
 // The background's terms for BlendWords(src, background, w) written as
@@ -198,12 +192,6 @@ typename Vectors<G>::U32 BlendOverBackground(typename Vectors<G>::U32 src, const
     return (U32)((redBlue >> 8) | (green & 0xFF00u));
 }
 
-template <int G>
-typename Vectors<G>::U32 Twice(typename Vectors<G>::U32 w)
-{
-    return w | (w << 16);
-}
-
 // The colour of one frame row before lighting: the background, with the
 // picture row composited where it lies inside the picture. The last step of
 // the picture part may overlap the one before; it writes the same words.
@@ -234,9 +222,10 @@ void ComposeRow(const LitPictureJob& job, const BackgroundTerms<G>& terms, std::
             const U32 g = Load<U32>(job.alternatePicture + rowStart + x);
             const U32 coverage = g >> 24;
             const U32 shown = (U32)(coverage != 0u);
-            f = (BlendOverBackground<G>(g, terms, Twice<G>(coverage)) & shown) | (f & ~shown);
+            f = (BlendOverBackground<G>(g, terms, coverage | (coverage << 16)) & shown) | (f & ~shown);
         }
-        Store(colours + x, BlendOverBackground<G>(f, terms, Twice<G>((f >> 16) & 0xFFu)));
+        const U32 red = f & 0x00FF0000u;
+        Store(colours + x, BlendOverBackground<G>(f, terms, red | (red >> 16)));
     }
 }
 
@@ -261,8 +250,11 @@ HalfLight<Isa> LightHalf(const float* const n[3], std::int32_t ni, const float* 
     const F64 lx = Isa::Widen(Load<F32>(l[0] + li));
     const F64 ly = Isa::Widen(Load<F32>(l[1] + li));
     const F64 lz = Isa::Widen(Load<F32>(l[2] + li));
-    // nz lz + ny ly, then + nx lx, every product exact.
-    const F64 d = Isa::ClampToUnit(Isa::MultiplyAdd(nx, lx, Isa::MultiplyAdd(nz, lz, ny * ly)));
+    // nz lz + ny ly, then + nx lx, every product exact. The table vectors
+    // are unit vectors to within the rounding of their components, so d
+    // exceeds 1 by less than 2^-21; every d from 1 to 1.0002 gives k = 220
+    // and s = 256, as d = 1 does, so d needs no clamp from above.
+    const F64 d = Isa::AtLeastZero(Isa::MultiplyAdd(nx, lx, Isa::MultiplyAdd(nz, lz, ny * ly)));
     const F64 d2 = d * d;
     const F64 d4 = d2 * d2;
     const F64 d8 = d4 * d4;
@@ -293,9 +285,10 @@ void DrawLitPicture(const LitPictureJob& job)
             for (int step = 0; step < 3; ++step) {
                 const HalfLight<Isa>& low = halves[2 * step];
                 const HalfLight<Isa>& high = halves[2 * step + 1];
-                const LightFactors<G> light = Isa::Factors(low.d, high.d, low.d16, high.d16);
+                const U32 k = Isa::TruncateTwice(low.d * 220.0, high.d * 220.0);
+                const U32 v = Isa::SpecularLevels(low.d16, high.d16);
                 const std::int32_t at = x + step * G;
-                Store(frame + normalRow + at, LightColour<G>(Load<U32>(colours + at), light));
+                Store(frame + normalRow + at, LightColour<G>(Load<U32>(colours + at), k, v));
             }
         }
     }
@@ -338,12 +331,11 @@ void BlendFadedBlock(const BlockJob& job, double fade)
     constexpr int G = Isa::kGroup;
     using U32 = typename Vectors<G>::U32;
     using I32 = typename Vectors<G>::I32;
-    using HalfI32 = typename Vectors<G>::HalfI32;
     ForEachGroup<G>(job, [fade](U32 target, U32 source) {
         const I32 coverage = (I32)(source >> 24);
-        const HalfI32 low = __builtin_convertvector(Isa::Widen(LowHalf<G>(coverage)) * fade, HalfI32);
-        const HalfI32 high = __builtin_convertvector(Isa::Widen(HighHalf<G>(coverage)) * fade, HalfI32);
-        return BlendWords<G>(source, target, Join<G>(low, high));
+        const U32 weights = Isa::TruncateTwice(Isa::Widen(LowHalf<G>(coverage)) * fade,
+                                               Isa::Widen(HighHalf<G>(coverage)) * fade);
+        return BlendWords<G>(source, target, weights);
     });
 }
 

@@ -22,10 +22,7 @@ struct Avx2Isa : PortableIsa<8> {
     }
 
     // The maximum gives its second operand, 0, when d is not a number.
-    static HalfF64 ClampToUnit(HalfF64 d)
-    {
-        return _mm256_min_pd(_mm256_max_pd((__m256d)d, _mm256_setzero_pd()), _mm256_set1_pd(1.0));
-    }
+    static HalfF64 AtLeastZero(HalfF64 d) { return _mm256_max_pd((__m256d)d, _mm256_setzero_pd()); }
 };
 
 } // namespace

@@ -25,34 +25,34 @@ struct Avx512Isa : PortableIsa<16> {
     }
 
     // The maximum gives its second operand, 0, when d is not a number.
-    static HalfF64 ClampToUnit(HalfF64 d)
-    {
-        return _mm512_maskz_min_pd(0xFF, _mm512_maskz_max_pd(0xFF, (__m512d)d, _mm512_setzero_pd()), _mm512_set1_pd(1.0));
-    }
+    static HalfF64 AtLeastZero(HalfF64 d) { return _mm512_maskz_max_pd(0xFF, (__m512d)d, _mm512_setzero_pd()); }
 
-    // Truncations through the adder instead of the converter. For x of 0 to
+    // Truncation through the adder instead of the converter: for x of 0 to
     // 2^23, x + 2^52 rounded toward zero is 2^52 + trunc(x), which leaves
-    // trunc(x) in the low word of the double; for a float f of 0 to 1,
-    // f x 256 + 2^23 rounded toward zero is 2^23 + trunc(f x 256) in the
-    // low bits of the float (the product is exact, so fusing the two
-    // operations changes nothing). Then one saturating 16-bit subtraction
-    // of 0x4B00 and 1 gives v = s - 1, or 0, in a lane.
-    static LightFactors<16> Factors(HalfF64 dLow, HalfF64 dHigh, HalfF32 d16Low, HalfF32 d16High)
+    // trunc(x) in the low word of the double. One word permutation then
+    // takes the low word of each double into both halves of a 32-bit lane.
+    static V::U32 TruncateTwice(HalfF64 low, HalfF64 high)
     {
         constexpr int kTowardZero = _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC;
         const __m512d two52 = _mm512_set1_pd(4503599627370496.0);
-        const __m512i kLow = (__m512i)_mm512_maskz_add_round_pd(0xFF, (__m512d)(dLow * 220.0), two52, kTowardZero);
-        const __m512i kHigh = (__m512i)_mm512_maskz_add_round_pd(0xFF, (__m512d)(dHigh * 220.0), two52, kTowardZero);
-        // The low 16-bit word of each double, twice, into each 32-bit lane.
+        const __m512i lowBits = (__m512i)_mm512_maskz_add_round_pd(0xFF, (__m512d)low, two52, kTowardZero);
+        const __m512i highBits = (__m512i)_mm512_maskz_add_round_pd(0xFF, (__m512d)high, two52, kTowardZero);
         const __m512i lowWords = _mm512_set_epi16(60, 60, 56, 56, 52, 52, 48, 48, 44, 44, 40, 40, 36, 36, 32, 32, 28,
                                                   28, 24, 24, 20, 20, 16, 16, 12, 12, 8, 8, 4, 4, 0, 0);
-        const __m512i k = _mm512_permutex2var_epi16(kLow, lowWords, kHigh);
+        return (V::U32)_mm512_permutex2var_epi16(lowBits, lowWords, highBits);
+    }
 
-        const __m512 d16 = _mm512_insertf32x8(_mm512_castps256_ps512((__m256)d16Low), (__m256)d16High, 1);
-        const __m512i s = (__m512i)_mm512_fmadd_round_ps(d16, _mm512_set1_ps(256.0f), _mm512_set1_ps(8388608.0f),
-                                                          kTowardZero);
-        const __m512i v = _mm512_subs_epu16(s, _mm512_set1_epi32(0x4B000001));
-        return {(V::U32)k, (V::U32)v};
+    // Likewise f x 256 + 2^23 rounded toward zero is 2^23 + s in the low bits
+    // of the float (the product is exact, so fusing the two operations
+    // changes nothing); one saturating 16-bit subtraction of 0x4B00 and 1
+    // then gives v = s - 1, or 0.
+    static V::U32 SpecularLevels(HalfF32 low, HalfF32 high)
+    {
+        constexpr int kTowardZero = _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC;
+        const __m512 f = _mm512_insertf32x8(_mm512_castps256_ps512((__m256)low), (__m256)high, 1);
+        const __m512i s =
+            (__m512i)_mm512_fmadd_round_ps(f, _mm512_set1_ps(256.0f), _mm512_set1_ps(8388608.0f), kTowardZero);
+        return (V::U32)_mm512_subs_epu16(s, _mm512_set1_epi32(0x4B000001));
     }
 };
 

@@ -1,7 +1,7 @@
 // The kernels for the build's own target, four pixels a step. Where the
-// target has them, the clamp of d takes the vector maximum and minimum, and
-// the dot product the fused multiply-add; elsewhere the portable operations,
-// which give the same bits.
+// target has them, the clamp of d takes the vector maximum, and the dot
+// product the fused multiply-add; elsewhere the portable operations, which
+// give the same bits.
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #elif defined(__wasm_simd128__)
@@ -19,17 +19,10 @@ struct BaselineIsa : PortableIsa<4> {
 
 #if defined(__SSE2__)
     // The maximum gives its second operand, 0, when d is not a number.
-    static HalfF64 ClampToUnit(HalfF64 d)
-    {
-        return (HalfF64)_mm_min_pd(_mm_max_pd((__m128d)d, _mm_setzero_pd()), _mm_set1_pd(1.0));
-    }
+    static HalfF64 AtLeastZero(HalfF64 d) { return (HalfF64)_mm_max_pd((__m128d)d, _mm_setzero_pd()); }
 #elif defined(__wasm_simd128__)
     // The pseudo-maximum of 0 and d is d only where 0 < d, so 0 for not-a-number.
-    static HalfF64 ClampToUnit(HalfF64 d)
-    {
-        return (HalfF64)wasm_f64x2_pmin(wasm_f64x2_pmax(wasm_f64x2_const_splat(0.0), (v128_t)d),
-                                        wasm_f64x2_const_splat(1.0));
-    }
+    static HalfF64 AtLeastZero(HalfF64 d) { return (HalfF64)wasm_f64x2_pmax(wasm_f64x2_const_splat(0.0), (v128_t)d); }
 #elif defined(__aarch64__)
     // Exact for a product of two floats; see PortableIsa.
     static HalfF64 MultiplyAdd(HalfF64 a, HalfF64 b, HalfF64 c)
@@ -38,10 +31,7 @@ struct BaselineIsa : PortableIsa<4> {
     }
 
     // The number maximum gives the number, 0, when d is not a number.
-    static HalfF64 ClampToUnit(HalfF64 d)
-    {
-        return (HalfF64)vminnmq_f64(vmaxnmq_f64((float64x2_t)d, vdupq_n_f64(0.0)), vdupq_n_f64(1.0));
-    }
+    static HalfF64 AtLeastZero(HalfF64 d) { return (HalfF64)vmaxnmq_f64((float64x2_t)d, vdupq_n_f64(0.0)); }
 #endif
 };
 
