@@ -6,6 +6,7 @@
 
 #include "DemoProgram.h"
 #include "Flare.h"
+#include "FrameCycle.h"
 #include "LightingTables.h"
 #include "LitPicture.h"
 #include "Particle.h"
@@ -17,21 +18,11 @@ namespace {
 
 constexpr std::int64_t kFramePixels = 240 * 240;
 
-// A clock that moves 16 ms a frame through the same 250 frames (4 s) over
-// and over, so the light and the picture sweep the frame as in the running
-// demo and every benchmark averages over the same frames.
-constexpr std::uint32_t kFramesInCycle = 250;
-
-MillisecondClock FrameClock()
-{
-    return [frame = 0u]() mutable { return 16 * (frame++ % kFramesInCycle); };
-}
-
 template <typename Pass>
 void RunPass(benchmark::State& state, SimdLevel level, Pass pass)
 {
     SelectSimdLevel(level);
-    RandomScene scene(1, FrameClock());
+    RandomScene scene(1, FrameCycleClock());
     for (auto _ : state) {
         pass(scene.demo);
         benchmark::DoNotOptimize(scene.demo.frame->pixels);
@@ -70,7 +61,7 @@ void ReferenceParticles(Demo& demo)
 
 void PrepareLighting(benchmark::State& state)
 {
-    RandomScene scene(1, FrameClock());
+    RandomScene scene(1, FrameCycleClock());
     for (auto _ : state) {
         LightingTables tables(*scene.demo.normalMap);
         benchmark::DoNotOptimize(tables.directionZ);
