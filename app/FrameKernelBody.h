@@ -26,6 +26,7 @@ struct Vectors {
     typedef std::uint32_t U32 __attribute__((vector_size(4 * G)));
     typedef std::int32_t I32 __attribute__((vector_size(4 * G)));
     typedef std::uint16_t U16 __attribute__((vector_size(4 * G)));
+    typedef float F32 __attribute__((vector_size(4 * G)));
     // A half: G / 2 pixels.
     typedef std::int32_t HalfI32 __attribute__((vector_size(2 * G)));
     typedef float HalfF32 __attribute__((vector_size(2 * G)));
@@ -52,10 +53,17 @@ typename Vectors<G>::HalfI32 HighHalf(typename Vectors<G>::I32 v)
     return Lanes<G / 2>(v, v, std::make_index_sequence<G / 2>{});
 }
 
+// The lanes of two halves, low first, as one vector of twice as many.
+template <int G, typename Half>
+auto Concatenate(Half low, Half high)
+{
+    return Lanes<0>(low, high, std::make_index_sequence<G>{});
+}
+
 template <int G>
 typename Vectors<G>::U32 Join(typename Vectors<G>::HalfI32 low, typename Vectors<G>::HalfI32 high)
 {
-    return (typename Vectors<G>::U32)Lanes<0>(low, high, std::make_index_sequence<G>{});
+    return (typename Vectors<G>::U32)Concatenate<G>(low, high);
 }
 
 // The operations of a step as the compiler writes them from portable vector
@@ -93,13 +101,14 @@ struct PortableIsa {
         return t | (t << 16);
     }
 
-    // v = (s x 255) >> 8 of s = trunc(f x 256) for the floats f of 0 to 1 of
-    // two halves (f x 256 is exact in single precision).
-    static typename V::U32 SpecularLevels(typename V::HalfF32 low, typename V::HalfF32 high)
+    // v = (s x 255) >> 8 of s = trunc(f x 256), f being d^16 of 0 to 1 of
+    // two halves rounded to single precision (f x 256 is exact there).
+    static typename V::U32 SpecularLevels(typename V::HalfF64 low, typename V::HalfF64 high)
     {
-        using HalfI32 = typename V::HalfI32;
-        const typename V::U32 s =
-            Join<G>(__builtin_convertvector(low * 256.0f, HalfI32), __builtin_convertvector(high * 256.0f, HalfI32));
+        using HalfF32 = typename V::HalfF32;
+        const typename V::F32 f =
+            Concatenate<G>(__builtin_convertvector(low, HalfF32), __builtin_convertvector(high, HalfF32));
+        const typename V::U32 s = (typename V::U32)__builtin_convertvector(f * 256.0f, typename V::I32);
         // (s x 255) >> 8 is s - 1 for s of 1 to 256, and 0 for 0.
         return s + (typename V::U32)((typename V::I32)s > 0);
     }
@@ -229,11 +238,11 @@ void ComposeRow(const LitPictureJob& job, const BackgroundTerms<G>& terms, std::
     }
 }
 
-// d and the single-precision d^16 of half a step of pixels.
+// d and d^16 of half a step of pixels.
 template <typename Isa>
 struct HalfLight {
     typename Vectors<Isa::kGroup>::HalfF64 d;
-    typename Vectors<Isa::kGroup>::HalfF32 d16;
+    typename Vectors<Isa::kGroup>::HalfF64 d16;
 };
 
 // n and l point at the normal's and the light direction's three planes,
@@ -258,7 +267,7 @@ HalfLight<Isa> LightHalf(const float* const n[3], std::int32_t ni, const float* 
     const F64 d2 = d * d;
     const F64 d4 = d2 * d2;
     const F64 d8 = d4 * d4;
-    return {d, __builtin_convertvector(d8 * d8, F32)};
+    return {d, d8 * d8};
 }
 
 template <typename Isa>

@@ -8,14 +8,13 @@
 namespace {
 
 struct Avx512Isa : PortableIsa<16> {
-    using HalfF32 = V::HalfF32;
     using HalfF64 = V::HalfF64;
 
     // One instruction each, where the compiler splits the portable
     // conversion in two halves. Here and below, the zero-masked forms keep
     // every lane (mask of all eight) and, unlike the plain ones, start from a
     // defined register.
-    static HalfF64 Widen(HalfF32 v) { return _mm512_maskz_cvtps_pd(0xFF, (__m256)v); }
+    static HalfF64 Widen(V::HalfF32 v) { return _mm512_maskz_cvtps_pd(0xFF, (__m256)v); }
     static HalfF64 Widen(V::HalfI32 v) { return _mm512_maskz_cvtepi32_pd(0xFF, (__m256i)v); }
 
     // Exact for a product of two floats; see PortableIsa.
@@ -46,10 +45,11 @@ struct Avx512Isa : PortableIsa<16> {
     // of the float (the product is exact, so fusing the two operations
     // changes nothing); one saturating 16-bit subtraction of 0x4B00 and 1
     // then gives v = s - 1, or 0.
-    static V::U32 SpecularLevels(HalfF32 low, HalfF32 high)
+    static V::U32 SpecularLevels(HalfF64 low, HalfF64 high)
     {
         constexpr int kTowardZero = _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC;
-        const __m512 f = _mm512_insertf32x8(_mm512_castps256_ps512((__m256)low), (__m256)high, 1);
+        const __m512 f =
+            _mm512_insertf32x8(_mm512_castps256_ps512(_mm512_maskz_cvtpd_ps(0xFF, (__m512d)low)), _mm512_maskz_cvtpd_ps(0xFF, (__m512d)high), 1);
         const __m512i s =
             (__m512i)_mm512_fmadd_round_ps(f, _mm512_set1_ps(256.0f), _mm512_set1_ps(8388608.0f), kTowardZero);
         return (V::U32)_mm512_subs_epu16(s, _mm512_set1_epi32(0x4B000001));
