@@ -23,6 +23,9 @@ struct Avx2Isa : PortableIsa<8> {
 
     // The maximum gives its second operand, 0, when d is not a number.
     static HalfF64 AtLeastZero(HalfF64 d) { return _mm256_max_pd((__m256d)d, _mm256_setzero_pd()); }
+    static V::F32 AtLeastZero(V::F32 d) { return _mm256_max_ps((__m256)d, _mm256_setzero_ps()); }
+
+    static bool AnyLane(V::U32 lanes) { return !_mm256_testz_si256((__m256i)lanes, (__m256i)lanes); }
 };
 
 } // namespace

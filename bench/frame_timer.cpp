@@ -1,8 +1,10 @@
 // frame-timer: the time of a whole frame on each kernel level this machine
 // runs, and of the literal frame, without Google Benchmark, so that builds
-// without it (WebAssembly under Node) can be timed the same way. Each figure
-// is the median of nine runs of 250 frames of random images (25 for the
-// literal frame), with the benchmark's moving light, in processor time.
+// without it (WebAssembly under Node) can be timed the same way. Random
+// images, the benchmark's moving light, processor time; the levels take
+// turns, 31 rounds of 50 frames each (5 for the literal frame), so that a
+// busy moment of the machine falls on all of them alike, and each figure is
+// the median of its rounds.
 #ifdef __EMSCRIPTEN__
 #include <emscripten/emscripten.h>
 #else
@@ -11,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "DemoProgram.h"
@@ -39,36 +42,49 @@ double ProcessMicroseconds()
 }
 #endif
 
-double MedianFrameMicroseconds(void (*draw)(Demo&), int framesPerRun)
-{
-    RandomScene scene(1, FrameCycleClock());
-    std::vector<double> runs;
-    for (int run = 0; run < 9; ++run) {
-        const double start = ProcessMicroseconds();
-        for (int frame = 0; frame < framesPerRun; ++frame)
-            draw(scene.demo);
-        runs.push_back((ProcessMicroseconds() - start) / framesPerRun);
-    }
-    std::nth_element(runs.begin(), runs.begin() + runs.size() / 2, runs.end());
-    return runs[runs.size() / 2];
-}
+struct Contender {
+    const char* name;
+    SimdLevel level;
+    void (*draw)(Demo&);
+    int framesPerRound;
+    std::unique_ptr<RandomScene> scene;
+    std::vector<double> rounds;
+};
 
-void Report(const char* name, double microseconds, double literal)
+double Median(std::vector<double> values)
 {
-    std::printf("%-10s %9.1f us a frame %9.0f frames per second %7.1fx the literal frame\n", name, microseconds,
-                1e6 / microseconds, literal / microseconds);
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
 }
 
 } // namespace
 
 int main()
 {
-    const double literal = MedianFrameMicroseconds(ReferenceDrawFrame, 25);
-    Report("literal", literal, literal);
+    std::vector<Contender> contenders;
+    contenders.push_back({"literal", WidestSimdLevel(), ReferenceDrawFrame, 5, nullptr, {}});
     for (SimdLevel level : kAllSimdLevels) {
-        if (!SelectSimdLevel(level))
-            continue;
-        Report(SimdLevelName(level), MedianFrameMicroseconds(DrawFrame, static_cast<int>(kFramesInCycle)), literal);
+        if (CanRunSimdLevel(level))
+            contenders.push_back({SimdLevelName(level), level, DrawFrame, 50, nullptr, {}});
+    }
+    for (Contender& contender : contenders)
+        contender.scene = std::make_unique<RandomScene>(1, FrameCycleClock());
+
+    for (int round = 0; round < 31; ++round) {
+        for (Contender& contender : contenders) {
+            SelectSimdLevel(contender.level);
+            const double start = ProcessMicroseconds();
+            for (int frame = 0; frame < contender.framesPerRound; ++frame)
+                contender.draw(contender.scene->demo);
+            contender.rounds.push_back((ProcessMicroseconds() - start) / contender.framesPerRound);
+        }
+    }
+
+    const double literal = Median(contenders.front().rounds);
+    for (const Contender& contender : contenders) {
+        const double microseconds = Median(contender.rounds);
+        std::printf("%-10s %9.1f us a frame %9.0f frames per second %7.1fx the literal frame\n", contender.name,
+                    microseconds, 1e6 / microseconds, literal / microseconds);
     }
     return 0;
 }
