@@ -66,6 +66,22 @@ typename Vectors<G>::U32 Join(typename Vectors<G>::HalfI32 low, typename Vectors
     return (typename Vectors<G>::U32)Concatenate<G>(low, high);
 }
 
+// The index vector of a byte shuffle within 16-byte blocks that takes byte
+// `low` of each 32-bit lane into the lane's byte 0 and byte `high` into its
+// byte 2, with 0x80 (no byte: 0) elsewhere; a high of 0x80 leaves byte 2 0.
+template <typename U32>
+U32 ByteSelection(int low, int high)
+{
+    U32 selection;
+    for (int i = 0; i < static_cast<int>(sizeof selection / 4); ++i) {
+        const int base = 4 * (i % 4);
+        const int second = high == 0x80 ? 0x80 : base + high;
+        selection[i] = static_cast<std::uint32_t>(base + low) | 0x8000u | (static_cast<std::uint32_t>(second) << 16) |
+                       0x80000000u;
+    }
+    return selection;
+}
+
 // The operations of a step as the compiler writes them from portable vector
 // code. An instruction set with a shorter way to the same bits derives from
 // this and hides the operation with its own of the same name.
@@ -101,6 +117,20 @@ struct PortableIsa {
 
     // trunc(x) for x from -1 to 2^23.
     static typename V::I32 Truncate(typename V::F32 x) { return __builtin_convertvector(x, typename V::I32); }
+
+    // Byte N of each 32-bit lane in the lane's low byte, and in the low
+    // bytes of both its 16-bit halves.
+    template <int N>
+    static typename V::U32 Byte(typename V::U32 words)
+    {
+        return N == 3 ? words >> 24 : (words >> (8 * N)) & 0xFFu;
+    }
+    template <int N>
+    static typename V::U32 ByteTwice(typename V::U32 words)
+    {
+        const typename V::U32 byte = Byte<N>(words);
+        return byte | (byte << 16);
+    }
 
     // Whether any lane is not 0.
     static bool AnyLane(typename V::U32 lanes)
@@ -154,16 +184,17 @@ void Store(void* target, T value)
 // Per channel (src * w + dst * (255 - w)) >> 8 for per-word weights 0..255
 // given in both 16-bit halves of each word. R and B are worked in the two
 // halves, G in the low one: no product sum reaches 65,536.
-template <int G>
-typename Vectors<G>::U32 BlendWords(typename Vectors<G>::U32 src, typename Vectors<G>::U32 dst,
-                                    typename Vectors<G>::U32 weights)
+template <typename Isa>
+typename Vectors<Isa::kGroup>::U32 BlendWords(typename Vectors<Isa::kGroup>::U32 src,
+                                             typename Vectors<Isa::kGroup>::U32 dst,
+                                             typename Vectors<Isa::kGroup>::U32 weights)
 {
-    using U32 = typename Vectors<G>::U32;
-    using U16 = typename Vectors<G>::U16;
+    using U32 = typename Vectors<Isa::kGroup>::U32;
+    using U16 = typename Vectors<Isa::kGroup>::U16;
     const U16 w = (U16)weights;
     const U16 inverse = (U16)(0x00FF00FFu - weights);
     const U16 redBlue = (U16)(src & 0x00FF00FFu) * w + (U16)(dst & 0x00FF00FFu) * inverse;
-    const U16 green = (U16)((src >> 8) & 0xFFu) * w + (U16)((dst >> 8) & 0xFFu) * inverse;
+    const U16 green = (U16)Isa::template Byte<1>(src) * w + (U16)Isa::template Byte<1>(dst) * inverse;
     return (U32)((redBlue >> 8) | (green & 0xFF00u));
 }
 
@@ -171,14 +202,15 @@ typename Vectors<G>::U32 BlendWords(typename Vectors<G>::U32 src, typename Vecto
 // by 8, plus the specular word v x 257 (v in G and B), added with
 // saturation. k comes in both 16-bit halves of each lane, for R and B; G
 // takes it from the low one.
-template <int G>
-typename Vectors<G>::U32 LightColour(typename Vectors<G>::U32 colour, typename Vectors<G>::U32 k,
-                                     typename Vectors<G>::U32 v)
+template <typename Isa>
+typename Vectors<Isa::kGroup>::U32 LightColour(typename Vectors<Isa::kGroup>::U32 colour,
+                                              typename Vectors<Isa::kGroup>::U32 k,
+                                              typename Vectors<Isa::kGroup>::U32 v)
 {
-    using U32 = typename Vectors<G>::U32;
-    using U16 = typename Vectors<G>::U16;
+    using U32 = typename Vectors<Isa::kGroup>::U32;
+    using U16 = typename Vectors<Isa::kGroup>::U16;
     const U16 redBlue = (U16)(colour & 0x00FF00FFu) * (U16)k;
-    const U16 green = (U16)((colour >> 8) & 0xFFu) * (U16)k;
+    const U16 green = (U16)Isa::template Byte<1>(colour) * (U16)k;
     const U32 lit = (U32)((redBlue >> 8) | (green & 0xFF00u));
     return AddSaturatedWords(lit, v | (v << 8));
 }
@@ -210,23 +242,27 @@ struct BackgroundTerms {
 
 // BlendWords(src, background, w) for a weight 0..255 given in both 16-bit
 // halves of each word.
-template <int G>
-typename Vectors<G>::U32 BlendOverBackground(typename Vectors<G>::U32 src, const BackgroundTerms<G>& background,
-                                             typename Vectors<G>::U32 weights)
+template <typename Isa>
+typename Vectors<Isa::kGroup>::U32 BlendOverBackground(typename Vectors<Isa::kGroup>::U32 src,
+                                                      const BackgroundTerms<Isa::kGroup>& background,
+                                                      typename Vectors<Isa::kGroup>::U32 weights)
 {
-    using U32 = typename Vectors<G>::U32;
-    using U16 = typename Vectors<G>::U16;
+    using U32 = typename Vectors<Isa::kGroup>::U32;
+    using U16 = typename Vectors<Isa::kGroup>::U16;
     const U16 redBlue = ((U16)(src & 0x00FF00FFu) - background.redBlue) * (U16)weights + background.redBlueTimes255;
-    const U16 green = ((U16)((src >> 8) & 0xFFu) - background.green) * (U16)weights + background.greenTimes255;
+    const U16 green =
+        ((U16)Isa::template Byte<1>(src) - background.green) * (U16)weights + background.greenTimes255;
     return (U32)((redBlue >> 8) | (green & 0xFF00u));
 }
 
 // The colour of one frame row before lighting: the background, with the
 // picture row composited where it lies inside the picture. The last step of
 // the picture part may overlap the one before; it writes the same words.
-template <int G>
-void ComposeRow(const LitPictureJob& job, const BackgroundTerms<G>& terms, std::int32_t y, std::uint32_t* colours)
+template <typename Isa>
+void ComposeRow(const LitPictureJob& job, const BackgroundTerms<Isa::kGroup>& terms, std::int32_t y,
+                std::uint32_t* colours)
 {
+    constexpr int G = Isa::kGroup;
     using U32 = typename Vectors<G>::U32;
     const std::uint32_t background = job.background;
     const std::int32_t py = y + job.pictureOffsetY;
@@ -249,12 +285,10 @@ void ComposeRow(const LitPictureJob& job, const BackgroundTerms<G>& terms, std::
         U32 f = Load<U32>(job.picture + rowStart + x);
         if (job.blinkOn) {
             const U32 g = Load<U32>(job.alternatePicture + rowStart + x);
-            const U32 coverage = g >> 24;
-            const U32 shown = (U32)(coverage != 0u);
-            f = (BlendOverBackground<G>(g, terms, coverage | (coverage << 16)) & shown) | (f & ~shown);
+            const U32 shown = (U32)((g & 0xFF000000u) != 0u);
+            f = (BlendOverBackground<Isa>(g, terms, Isa::template ByteTwice<3>(g)) & shown) | (f & ~shown);
         }
-        const U32 red = f & 0x00FF0000u;
-        Store(colours + x, BlendOverBackground<G>(f, terms, red | (red >> 16)));
+        Store(colours + x, BlendOverBackground<Isa>(f, terms, Isa::template ByteTwice<2>(f)));
     }
 }
 
@@ -373,7 +407,7 @@ void DrawLitPicture(const LitPictureJob& job)
     const BackgroundTerms<G> background(job.background);
     std::uint32_t colours[kSize];
     for (std::int32_t y = 0; y < kSize; ++y) {
-        ComposeRow<G>(job, background, y, colours);
+        ComposeRow<Isa>(job, background, y, colours);
         const std::int32_t normalRow = y * kSize;
         const std::int32_t directionRow = y * kDirectionSpan;
         // Three steps at a time give the processor independent chains to
@@ -404,7 +438,7 @@ void DrawLitPicture(const LitPictureJob& job)
             }
             for (int step = 0; step < 3; ++step) {
                 const std::int32_t at = x + step * G;
-                Store(frame + normalRow + at, LightColour<G>(Load<U32>(colours + at), k[step], v[step]));
+                Store(frame + normalRow + at, LightColour<Isa>(Load<U32>(colours + at), k[step], v[step]));
             }
         }
     }
@@ -451,7 +485,7 @@ void BlendFadedBlock(const BlockJob& job, double fade)
         const I32 coverage = (I32)(source >> 24);
         const U32 weights = Isa::TruncateTwice(Isa::Widen(LowHalf<G>(coverage)) * fade,
                                                Isa::Widen(HighHalf<G>(coverage)) * fade);
-        return BlendWords<G>(source, target, weights);
+        return BlendWords<Isa>(source, target, weights);
     });
 }
 

@@ -26,6 +26,18 @@ struct Avx2Isa : PortableIsa<8> {
     static V::F32 AtLeastZero(V::F32 d) { return _mm256_max_ps((__m256)d, _mm256_setzero_ps()); }
 
     static bool AnyLane(V::U32 lanes) { return !_mm256_testz_si256((__m256i)lanes, (__m256i)lanes); }
+
+    // Byte selections in one shuffle, where shifts and masks take two or three.
+    template <int N>
+    static V::U32 Byte(V::U32 words)
+    {
+        return (V::U32)_mm256_shuffle_epi8((__m256i)words, (__m256i)ByteSelection<V::U32>(N, 0x80));
+    }
+    template <int N>
+    static V::U32 ByteTwice(V::U32 words)
+    {
+        return (V::U32)_mm256_shuffle_epi8((__m256i)words, (__m256i)ByteSelection<V::U32>(N, N));
+    }
 };
 
 } // namespace

@@ -59,6 +59,18 @@ struct Avx512Isa : PortableIsa<16> {
             (__m512i)_mm512_fmadd_round_ps(f, _mm512_set1_ps(256.0f), _mm512_set1_ps(8388608.0f), kTowardZero);
         return (V::U32)_mm512_subs_epu16(s, _mm512_set1_epi32(0x4B000001));
     }
+
+    // Byte selections in one shuffle, where shifts and masks take two or three.
+    template <int N>
+    static V::U32 Byte(V::U32 words)
+    {
+        return (V::U32)_mm512_shuffle_epi8((__m512i)words, (__m512i)ByteSelection<V::U32>(N, 0x80));
+    }
+    template <int N>
+    static V::U32 ByteTwice(V::U32 words)
+    {
+        return (V::U32)_mm512_shuffle_epi8((__m512i)words, (__m512i)ByteSelection<V::U32>(N, N));
+    }
 };
 
 } // namespace
