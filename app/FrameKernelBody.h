@@ -132,6 +132,10 @@ struct PortableIsa {
         return byte | (byte << 16);
     }
 
+    // Packs the first pixels to R, G, B bytes and returns how many; the
+    // portable packing leaves them all to the word-wise loop.
+    static std::int32_t PackRgbGroups(const std::uint32_t*, std::uint8_t*, std::int32_t) { return 0; }
+
     // Whether any lane is not 0.
     static bool AnyLane(typename V::U32 lanes)
     {
@@ -489,10 +493,34 @@ void BlendFadedBlock(const BlockJob& job, double fade)
     });
 }
 
+// Pixels first through the level's vector packing of `Isa::kPackGroup`
+// pixels at a time, as long as its wider store stays inside the output, then
+// four at a time as three words, then one by one.
+template <typename Isa>
+void PackRgb(const std::uint32_t* pixels, std::uint8_t* rgb, std::int32_t count)
+{
+    std::int32_t i = Isa::PackRgbGroups(pixels, rgb, count);
+    const auto arrange = [](std::uint32_t p) { return ((p >> 16) & 0xFFu) | (p & 0xFF00u) | ((p & 0xFFu) << 16); };
+    for (; i + 4 <= count; i += 4) {
+        const std::uint32_t p0 = arrange(pixels[i]);
+        const std::uint32_t p1 = arrange(pixels[i + 1]);
+        const std::uint32_t p2 = arrange(pixels[i + 2]);
+        const std::uint32_t p3 = arrange(pixels[i + 3]);
+        Store(rgb + 3 * i, p0 | (p1 << 24));
+        Store(rgb + 3 * i + 4, (p1 >> 8) | (p2 << 16));
+        Store(rgb + 3 * i + 8, (p2 >> 16) | (p3 << 8));
+    }
+    for (; i < count; ++i) {
+        rgb[3 * i] = static_cast<std::uint8_t>(pixels[i] >> 16);
+        rgb[3 * i + 1] = static_cast<std::uint8_t>(pixels[i] >> 8);
+        rgb[3 * i + 2] = static_cast<std::uint8_t>(pixels[i]);
+    }
+}
+
 template <typename Isa>
 constexpr FrameKernels MakeFrameKernels()
 {
-    return {DrawLitPicture<Isa>, AddSaturatedBlock<Isa>, BlendFadedBlock<Isa>};
+    return {DrawLitPicture<Isa>, AddSaturatedBlock<Isa>, BlendFadedBlock<Isa>, PackRgb<Isa>};
 }
 
 } // namespace

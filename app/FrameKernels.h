@@ -43,6 +43,9 @@ struct FrameKernels {
     // target = BlendPixel(source, target, trunc(fade x coverage of source)),
     // pixel by pixel; fade lies in 0..1.
     void (*blendFadedBlock)(const BlockJob& job, double fade);
+    // The R, G and B bytes of count pixels, in that order, three bytes a
+    // pixel: a frame as a picture file holds it.
+    void (*packRgb)(const std::uint32_t* pixels, std::uint8_t* rgb, std::int32_t count);
 };
 
 extern const FrameKernels kBaselineFrameKernels;

@@ -38,6 +38,23 @@ struct Avx2Isa : PortableIsa<8> {
     {
         return (V::U32)_mm256_shuffle_epi8((__m256i)words, (__m256i)ByteSelection<V::U32>(N, N));
     }
+
+    // Eight pixels a step: each 16-byte block's four pixels to twelve bytes
+    // at its start, then the two twelve-byte runs side by side; the 32-byte
+    // store runs 8 bytes past them, into the next step's place.
+    static std::int32_t PackRgbGroups(const std::uint32_t* pixels, std::uint8_t* rgb, std::int32_t count)
+    {
+        const __m256i bytes = _mm256_setr_epi8(2, 1, 0, 6, 5, 4, 10, 9, 8, 14, 13, 12, -1, -1, -1, -1, 2, 1, 0, 6, 5, 4,
+                                               10, 9, 8, 14, 13, 12, -1, -1, -1, -1);
+        const __m256i runs = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 3, 7);
+        std::int32_t i = 0;
+        for (; i + 8 + 3 <= count; i += 8) {
+            const __m256i packed =
+                _mm256_shuffle_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(pixels + i)), bytes);
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(rgb + 3 * i), _mm256_permutevar8x32_epi32(packed, runs));
+        }
+        return i;
+    }
 };
 
 } // namespace

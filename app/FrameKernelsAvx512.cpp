@@ -71,6 +71,21 @@ struct Avx512Isa : PortableIsa<16> {
     {
         return (V::U32)_mm512_shuffle_epi8((__m512i)words, (__m512i)ByteSelection<V::U32>(N, N));
     }
+
+    // Sixteen pixels a step: each 16-byte block's four pixels to twelve bytes
+    // at its start, then the blocks' twelve-byte runs side by side; the
+    // 64-byte store runs 16 bytes past them, into the next step's place.
+    static std::int32_t PackRgbGroups(const std::uint32_t* pixels, std::uint8_t* rgb, std::int32_t count)
+    {
+        const __m512i bytes = _mm512_maskz_broadcast_i32x4(0xFFFF, _mm_setr_epi8(2, 1, 0, 6, 5, 4, 10, 9, 8, 14, 13, 12, -1, -1, -1, -1));
+        const __m512i runs = _mm512_setr_epi32(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, 3, 7, 11, 15);
+        std::int32_t i = 0;
+        for (; i + 16 + 6 <= count; i += 16) {
+            const __m512i packed = _mm512_shuffle_epi8(_mm512_loadu_si512(pixels + i), bytes);
+            _mm512_storeu_si512(rgb + 3 * i, _mm512_maskz_permutexvar_epi32(0xFFFF, runs, packed));
+        }
+        return i;
+    }
 };
 
 } // namespace
