@@ -414,35 +414,44 @@ void DrawLitPicture(const LitPictureJob& job)
         ComposeRow<Isa>(job, background, y, colours);
         const std::int32_t normalRow = y * kSize;
         const std::int32_t directionRow = y * kDirectionSpan;
+        const auto finish = [&](std::int32_t at, U32 k, U32 v) {
+            if (job.lightFieldUse == LightFieldUse::Keep)
+                Store(job.lightField + normalRow + at, k | (v << 8));
+            Store(frame + normalRow + at, LightColour<Isa>(Load<U32>(colours + at), k, v));
+        };
+        if (job.lightFieldUse == LightFieldUse::Use) {
+            for (std::int32_t x = 0; x < kSize; x += G) {
+                const U32 kept = Load<U32>(job.lightField + normalRow + x);
+                Store(frame + normalRow + x,
+                      LightColour<Isa>(Load<U32>(colours + x), kept & 0x00FF00FFu, Isa::template Byte<1>(kept)));
+            }
+            continue;
+        }
         // Three steps at a time give the processor independent chains to
         // overlap; 240 is a multiple of three steps at every width.
         for (std::int32_t x = 0; x < kSize; x += 3 * G) {
-            U32 k[3];
-            U32 v[3];
             if constexpr (Isa::kEstimates) {
                 LightEstimate<G> light[3];
                 for (int step = 0; step < 3; ++step)
                     light[step] =
                         EstimateLight<Isa>(normals, normalRow + x + step * G, directions, directionRow + x + step * G);
                 for (int step = 0; step < 3; ++step) {
-                    k[step] = light[step].k;
-                    v[step] = light[step].v;
+                    const std::int32_t at = x + step * G;
+                    U32 k = light[step].k;
+                    U32 v = light[step].v;
                     if (Isa::AnyLane(light[step].doubtful))
-                        ExactFactors<Isa>(normals, normalRow + x + step * G, directions, directionRow + x + step * G,
-                                          k[step], v[step]);
+                        ExactFactors<Isa>(normals, normalRow + at, directions, directionRow + at, k, v);
+                    finish(at, k, v);
                 }
             } else {
                 HalfLight<Isa> halves[6];
                 for (int h = 0; h < 6; ++h)
                     halves[h] = LightHalf<Isa>(normals, normalRow + x + h * G / 2, directions, directionRow + x + h * G / 2);
                 for (int step = 0; step < 3; ++step) {
-                    k[step] = Isa::TruncateTwice(halves[2 * step].d * 220.0, halves[2 * step + 1].d * 220.0);
-                    v[step] = Isa::SpecularLevels(halves[2 * step].d16, halves[2 * step + 1].d16);
+                    const U32 k = Isa::TruncateTwice(halves[2 * step].d * 220.0, halves[2 * step + 1].d * 220.0);
+                    const U32 v = Isa::SpecularLevels(halves[2 * step].d16, halves[2 * step + 1].d16);
+                    finish(x + step * G, k, v);
                 }
-            }
-            for (int step = 0; step < 3; ++step) {
-                const std::int32_t at = x + step * G;
-                Store(frame + normalRow + at, LightColour<Isa>(Load<U32>(colours + at), k[step], v[step]));
             }
         }
     }
