@@ -3,10 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 #include "DemoProgram.h"
 #include "Flare.h"
 #include "FrameCycle.h"
+#include "FrameEncoding.h"
 #include "LightingTables.h"
 #include "LitPicture.h"
 #include "Particle.h"
@@ -18,17 +20,30 @@ namespace {
 
 constexpr std::int64_t kFramePixels = 240 * 240;
 
+// Items are pixels, 57,600 a frame; frames per second are counted beside them.
+void CountFrames(benchmark::State& state)
+{
+    state.SetItemsProcessed(state.iterations() * kFramePixels);
+    state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+// The moving light: the frame cycle's clock, under which the light is at a
+// new place in all but a few frames, as at 60 frames a second. The still
+// light: a clock that stands still, so that every frame can use the light
+// field of the one before.
+enum class Light { Moving, Still };
+
 template <typename Pass>
-void RunPass(benchmark::State& state, SimdLevel level, Pass pass)
+void RunPass(benchmark::State& state, SimdLevel level, Light light, Pass pass)
 {
     SelectSimdLevel(level);
-    RandomScene scene(1, FrameCycleClock());
+    RandomScene scene(1, light == Light::Moving ? FrameCycleClock() : MillisecondClock([] { return 0u; }));
     for (auto _ : state) {
         pass(scene.demo);
         benchmark::DoNotOptimize(scene.demo.frame->pixels);
         benchmark::ClobberMemory();
     }
-    state.SetItemsProcessed(state.iterations() * kFramePixels);
+    CountFrames(state);
 }
 
 void LitPicture(Demo& demo)
@@ -59,6 +74,21 @@ void ReferenceParticles(Demo& demo)
     ReferenceParticlePass(*demo.frame, *demo.particleSprite);
 }
 
+// One frame's encoding for demo-capture, of a frame drawn on the widest level.
+template <void (*Encode)(const Bitmap&, std::vector<std::uint8_t>&)>
+void EncodeFrame(benchmark::State& state)
+{
+    RandomScene scene(1, FrameCycleClock());
+    DrawFrame(scene.demo);
+    std::vector<std::uint8_t> bytes;
+    for (auto _ : state) {
+        Encode(*scene.demo.frame, bytes);
+        benchmark::DoNotOptimize(bytes.data());
+        benchmark::ClobberMemory();
+    }
+    CountFrames(state);
+}
+
 void PrepareLighting(benchmark::State& state)
 {
     RandomScene scene(1, FrameCycleClock());
@@ -68,9 +98,10 @@ void PrepareLighting(benchmark::State& state)
     }
 }
 
-void Register(const std::string& name, void (*pass)(Demo&), SimdLevel level)
+void Register(const std::string& name, void (*pass)(Demo&), SimdLevel level, Light light = Light::Moving)
 {
-    benchmark::RegisterBenchmark(name.c_str(), [pass, level](benchmark::State& state) { RunPass(state, level, pass); })
+    benchmark::RegisterBenchmark(name.c_str(),
+                                 [pass, level, light](benchmark::State& state) { RunPass(state, level, light, pass); })
         ->Unit(benchmark::kMicrosecond);
 }
 
@@ -92,6 +123,10 @@ void RegisterFrameBenchmarks()
         Register("Flare" + suffix, Flare, level);
         Register("ParticlePass" + suffix, ParticlePass, level);
         Register("WholeFrame" + suffix, DrawFrame, level);
+        Register("WholeFrameStillLight" + suffix, DrawFrame, level, Light::Still);
     }
+    SelectSimdLevel(widest);
+    benchmark::RegisterBenchmark("EncodeFrame/raw", EncodeFrame<EncodeRawFrame>)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("EncodeFrame/ppm", EncodeFrame<EncodePpmFrame>)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("PrepareLightingTables", PrepareLighting)->Unit(benchmark::kMicrosecond);
 }
