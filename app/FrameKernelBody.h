@@ -312,11 +312,11 @@ void ComposeRow(const LitPictureJob& job, const BackgroundTerms<Isa::kGroup>& te
 //   2^-24, the difference in d at most 16 x 2^-22 to d^16 (d being at most
 //   1.0001), and the literal rounding of d^16 to single precision 2^-24:
 //   f x 256 lies within 256 x 4.8 x 10^-6 < 1.23 x 10^-3 of the literal
-//   f x 256, so the same test with m = 2^-8 (the sums rounded by at most
+//   f x 256, so the same test with m = 2^-9 (the sums rounded by at most
 //   2^-16) settles s.
 // A lane too near a step of either is doubtful; a step with a doubtful
 // lane is worked in double precision instead. With random normals about
-// one lane in 300 is.
+// one lane in 500 is.
 template <int G>
 struct LightEstimate {
     typename Vectors<G>::U32 k;
@@ -339,7 +339,7 @@ LightEstimate<Isa::kGroup> EstimateLight(const float* const n[3], std::int32_t n
     const F32 lz = Load<F32>(l[2] + li);
     const F32 d = Isa::AtLeastZero(nz * lz + ny * ly + nx * lx);
     constexpr float kDiffuseMargin = 0x1p-13f;
-    constexpr float kSpecularMargin = 0x1p-8f;
+    constexpr float kSpecularMargin = 0x1p-9f;
     const F32 x = d * 220.0f;
     const U32 k = (U32)Isa::Truncate(x + kDiffuseMargin);
     const U32 kBelow = (U32)Isa::Truncate(x - kDiffuseMargin);
