@@ -66,18 +66,19 @@ typename Vectors<G>::U32 Join(typename Vectors<G>::HalfI32 low, typename Vectors
     return (typename Vectors<G>::U32)Concatenate<G>(low, high);
 }
 
-// The index vector of a byte shuffle within 16-byte blocks that takes byte
-// `low` of each 32-bit lane into the lane's byte 0 and byte `high` into its
-// byte 2, with 0x80 (no byte: 0) elsewhere; a high of 0x80 leaves byte 2 0.
+// The index vector of a byte shuffle within 16-byte blocks that fills
+// bytes 0 to 3 of each 32-bit lane from the lane's bytes b0 to b3; -1 for 0.
 template <typename U32>
-U32 ByteSelection(int low, int high)
+U32 ByteSelection(int b0, int b1, int b2, int b3)
 {
     U32 selection;
     for (int i = 0; i < static_cast<int>(sizeof selection / 4); ++i) {
         const int base = 4 * (i % 4);
-        const int second = high == 0x80 ? 0x80 : base + high;
-        selection[i] = static_cast<std::uint32_t>(base + low) | 0x8000u | (static_cast<std::uint32_t>(second) << 16) |
-                       0x80000000u;
+        std::uint32_t lane = 0;
+        const int from[4] = {b0, b1, b2, b3};
+        for (int byte = 0; byte < 4; ++byte)
+            lane |= static_cast<std::uint32_t>(from[byte] < 0 ? 0x80 : base + from[byte]) << (8 * byte);
+        selection[i] = lane;
     }
     return selection;
 }
@@ -128,13 +129,21 @@ struct PortableIsa {
     template <int N>
     static typename V::U32 ByteTwice(typename V::U32 words)
     {
-        const typename V::U32 byte = Byte<N>(words);
-        return byte | (byte << 16);
+        return Twice(Byte<N>(words));
     }
 
     // Packs the first pixels to R, G, B bytes and returns how many; the
     // portable packing leaves them all to the word-wise loop.
     static std::int32_t PackRgbGroups(const std::uint32_t*, std::uint8_t*, std::int32_t) { return 0; }
+
+    // Lanes of 0 to 255 in both 16-bit halves.
+    static typename V::U32 Twice(typename V::U32 lanes) { return lanes | (lanes << 16); }
+
+    // Lanes of 0 to 255 in bytes 0 and 1: v x 257.
+    static typename V::U32 SpecularWord(typename V::U32 v) { return v | (v << 8); }
+
+    // (s x 255) >> 8 of lanes of 0 to 256: s - 1, or 0 for 0.
+    static typename V::U32 LessOne(typename V::U32 s) { return s + (typename V::U32)((typename V::I32)s > 0); }
 
     // Whether any lane is not 0.
     static bool AnyLane(typename V::U32 lanes)
@@ -163,8 +172,7 @@ struct PortableIsa {
         const typename V::F32 f =
             Concatenate<G>(__builtin_convertvector(low, HalfF32), __builtin_convertvector(high, HalfF32));
         const typename V::U32 s = (typename V::U32)__builtin_convertvector(f * 256.0f, typename V::I32);
-        // (s x 255) >> 8 is s - 1 for s of 1 to 256, and 0 for 0.
-        return s + (typename V::U32)((typename V::I32)s > 0);
+        return LessOne(s);
     }
 };
 
@@ -216,7 +224,7 @@ typename Vectors<Isa::kGroup>::U32 LightColour(typename Vectors<Isa::kGroup>::U3
     const U16 redBlue = (U16)(colour & 0x00FF00FFu) * (U16)k;
     const U16 green = (U16)Isa::template Byte<1>(colour) * (U16)k;
     const U32 lit = (U32)((redBlue >> 8) | (green & 0xFF00u));
-    return AddSaturatedWords(lit, v | (v << 8));
+    return AddSaturatedWords(lit, Isa::SpecularWord(v));
 }
 
 // The background's terms for BlendWords(src, background, w) written as
@@ -289,8 +297,7 @@ void ComposeRow(const LitPictureJob& job, const BackgroundTerms<Isa::kGroup>& te
         U32 f = Load<U32>(job.picture + rowStart + x);
         if (job.blinkOn) {
             const U32 g = Load<U32>(job.alternatePicture + rowStart + x);
-            const U32 shown = (U32)((g & 0xFF000000u) != 0u);
-            f = (BlendOverBackground<Isa>(g, terms, Isa::template ByteTwice<3>(g)) & shown) | (f & ~shown);
+            f = (g & 0xFF000000u) != 0u ? BlendOverBackground<Isa>(g, terms, Isa::template ByteTwice<3>(g)) : f;
         }
         Store(colours + x, BlendOverBackground<Isa>(f, terms, Isa::template ByteTwice<2>(f)));
     }
@@ -349,9 +356,7 @@ LightEstimate<Isa::kGroup> EstimateLight(const float* const n[3], std::int32_t n
     const F32 y = d8 * d8 * 256.0f;
     const U32 s = (U32)Isa::Truncate(y + kSpecularMargin);
     const U32 sBelow = (U32)Isa::Truncate(y - kSpecularMargin);
-    // (s x 255) >> 8 is s - 1 for s of 1 to 256, and 0 for 0.
-    const U32 v = s + (U32)((typename V::I32)s > 0);
-    return {k | (k << 16), v, (k ^ kBelow) | (s ^ sBelow)};
+    return {Isa::Twice(k), Isa::LessOne(s), (k ^ kBelow) | (s ^ sBelow)};
 }
 
 // d and d^16 of half a step of pixels, in double precision as the literal
