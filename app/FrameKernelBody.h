@@ -67,19 +67,26 @@ typename Vectors<G>::U32 Join(typename Vectors<G>::HalfI32 low, typename Vectors
 }
 
 // The index vector of a byte shuffle within 16-byte blocks that fills
-// bytes 0 to 3 of each 32-bit lane from the lane's bytes b0 to b3; -1 for 0.
-template <typename U32>
-U32 ByteSelection(int b0, int b1, int b2, int b3)
+// bytes 0 to 3 of each 32-bit lane from the lane's bytes B0 to B3; -1 for 0.
+// A constant worked out by the compiler and loaded, once, from memory.
+template <typename U32, int B0, int B1, int B2, int B3>
+U32 ByteSelection()
 {
+    struct Table {
+        std::uint32_t lanes[sizeof(U32) / 4];
+    };
+    static constexpr Table table = [] {
+        Table selection{};
+        const int from[4] = {B0, B1, B2, B3};
+        for (std::size_t i = 0; i < sizeof(U32) / 4; ++i) {
+            const int base = static_cast<int>(4 * (i % 4));
+            for (int byte = 0; byte < 4; ++byte)
+                selection.lanes[i] |= static_cast<std::uint32_t>(from[byte] < 0 ? 0x80 : base + from[byte]) << (8 * byte);
+        }
+        return selection;
+    }();
     U32 selection;
-    for (int i = 0; i < static_cast<int>(sizeof selection / 4); ++i) {
-        const int base = 4 * (i % 4);
-        std::uint32_t lane = 0;
-        const int from[4] = {b0, b1, b2, b3};
-        for (int byte = 0; byte < 4; ++byte)
-            lane |= static_cast<std::uint32_t>(from[byte] < 0 ? 0x80 : base + from[byte]) << (8 * byte);
-        selection[i] = lane;
-    }
+    __builtin_memcpy(&selection, table.lanes, sizeof selection);
     return selection;
 }
 

@@ -31,17 +31,17 @@ struct Avx2Isa : PortableIsa<8> {
     template <int N>
     static V::U32 Byte(V::U32 words)
     {
-        return (V::U32)_mm256_shuffle_epi8((__m256i)words, (__m256i)ByteSelection<V::U32>(N, -1, -1, -1));
+        return (V::U32)_mm256_shuffle_epi8((__m256i)words, (__m256i)ByteSelection<V::U32, N, -1, -1, -1>());
     }
     template <int N>
     static V::U32 ByteTwice(V::U32 words)
     {
-        return (V::U32)_mm256_shuffle_epi8((__m256i)words, (__m256i)ByteSelection<V::U32>(N, -1, N, -1));
+        return (V::U32)_mm256_shuffle_epi8((__m256i)words, (__m256i)ByteSelection<V::U32, N, -1, N, -1>());
     }
     static V::U32 Twice(V::U32 lanes) { return ByteTwice<0>(lanes); }
     static V::U32 SpecularWord(V::U32 v)
     {
-        return (V::U32)_mm256_shuffle_epi8((__m256i)v, (__m256i)ByteSelection<V::U32>(0, 0, -1, -1));
+        return (V::U32)_mm256_shuffle_epi8((__m256i)v, (__m256i)ByteSelection<V::U32, 0, 0, -1, -1>());
     }
 
     static V::U32 LessOne(V::U32 s) { return (V::U32)_mm256_subs_epu16((__m256i)s, _mm256_set1_epi32(1)); }

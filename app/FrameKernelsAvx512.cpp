@@ -64,12 +64,12 @@ struct Avx512Isa : PortableIsa<16> {
     template <int N>
     static V::U32 Byte(V::U32 words)
     {
-        return (V::U32)_mm512_shuffle_epi8((__m512i)words, (__m512i)ByteSelection<V::U32>(N, -1, -1, -1));
+        return (V::U32)_mm512_shuffle_epi8((__m512i)words, (__m512i)ByteSelection<V::U32, N, -1, -1, -1>());
     }
     template <int N>
     static V::U32 ByteTwice(V::U32 words)
     {
-        return (V::U32)_mm512_shuffle_epi8((__m512i)words, (__m512i)ByteSelection<V::U32>(N, -1, N, -1));
+        return (V::U32)_mm512_shuffle_epi8((__m512i)words, (__m512i)ByteSelection<V::U32, N, -1, N, -1>());
     }
 
     // Sixteen pixels a step: each 16-byte block's four pixels to twelve bytes
