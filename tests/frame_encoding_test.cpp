@@ -22,8 +22,8 @@ TEST(FrameEncoding, RawIsEveryWordLittleEndianTopByteIncluded)
 {
     Bitmap frame;
     MakeSmallFrame(frame);
-    std::vector<std::uint8_t> bytes(1000, 0xAA); // a larger frame's bytes before
-    EncodeRawFrame(frame, bytes);
+    const ByteSpan raw = RawFrameBytes(frame);
+    const std::vector<std::uint8_t> bytes(raw.data, raw.data + raw.size);
     const std::vector<std::uint8_t> expected = {0x44, 0x33, 0x22, 0x11, 0x00, 0x00, 0x00, 0xFF, 0xEF, 0xCD, 0xAB, 0x00,
                                                 0xFF, 0xFF, 0xFF, 0x01, 0x01, 0x00, 0x00, 0x00, 0x50, 0x60, 0x70, 0x80};
     EXPECT_EQ(bytes, expected);

@@ -17,11 +17,9 @@ std::size_t PixelCount(const Bitmap& frame)
 
 } // namespace
 
-void EncodeRawFrame(const Bitmap& frame, std::vector<std::uint8_t>& bytes)
+ByteSpan RawFrameBytes(const Bitmap& frame)
 {
-    bytes.resize(PixelCount(frame) * 4);
-    if (!bytes.empty())
-        std::memcpy(bytes.data(), frame.pixels, bytes.size());
+    return {reinterpret_cast<const std::uint8_t*>(frame.pixels), PixelCount(frame) * 4};
 }
 
 void EncodeRgb(const Bitmap& frame, std::vector<std::uint8_t>& bytes)
