@@ -6,8 +6,9 @@
 // A step handles `Isa::kGroup` pixels: their colour words in one vector of
 // 32-bit lanes, and their single-precision components and double-precision
 // values in two halves of half as many lanes each, so that a half of
-// doubles fills one register. The arithmetic is that of the literal
-// per-pixel code, operation for operation, so the results are identical.
+// doubles fills one register. The arithmetic gives the bits of the literal
+// per-pixel code: the same IEEE operations on the same values, or others
+// shown below to round to the same result.
 #pragma once
 
 #include <cstddef>
@@ -25,21 +26,12 @@ struct Vectors {
     typedef std::uint32_t U32 __attribute__((vector_size(4 * G)));
     typedef std::int32_t I32 __attribute__((vector_size(4 * G)));
     typedef std::uint16_t U16 __attribute__((vector_size(4 * G)));
+    typedef float F32 __attribute__((vector_size(4 * G)));
     // A half: G / 2 pixels.
     typedef std::int32_t HalfI32 __attribute__((vector_size(2 * G)));
     typedef float HalfF32 __attribute__((vector_size(2 * G)));
     typedef double HalfF64 __attribute__((vector_size(4 * G)));
     typedef std::int64_t HalfI64 __attribute__((vector_size(4 * G)));
-};
-
-// Widening conversions as the compiler writes them; an instruction set whose
-// compiler splits them needlessly supplies its own.
-template <int G>
-struct PortableWidening {
-    static constexpr int kGroup = G;
-    using V = Vectors<G>;
-    static typename V::HalfF64 Widen(typename V::HalfF32 v) { return __builtin_convertvector(v, typename V::HalfF64); }
-    static typename V::HalfF64 Widen(typename V::HalfI32 v) { return __builtin_convertvector(v, typename V::HalfF64); }
 };
 
 // Lanes Offset, Offset + 1, ... of a and b taken as one row of lanes.
@@ -61,11 +53,135 @@ typename Vectors<G>::HalfI32 HighHalf(typename Vectors<G>::I32 v)
     return Lanes<G / 2>(v, v, std::make_index_sequence<G / 2>{});
 }
 
+// The lanes of two halves, low first, as one vector of twice as many.
+template <int G, typename Half>
+auto Concatenate(Half low, Half high)
+{
+    return Lanes<0>(low, high, std::make_index_sequence<G>{});
+}
+
 template <int G>
 typename Vectors<G>::U32 Join(typename Vectors<G>::HalfI32 low, typename Vectors<G>::HalfI32 high)
 {
-    return (typename Vectors<G>::U32)Lanes<0>(low, high, std::make_index_sequence<G>{});
+    return (typename Vectors<G>::U32)Concatenate<G>(low, high);
 }
+
+// The index vector of a byte shuffle within 16-byte blocks that fills
+// bytes 0 to 3 of each 32-bit lane from the lane's bytes B0 to B3; -1 for 0.
+// A constant worked out by the compiler and loaded, once, from memory.
+template <typename U32, int B0, int B1, int B2, int B3>
+U32 ByteSelection()
+{
+    struct Table {
+        std::uint32_t lanes[sizeof(U32) / 4];
+    };
+    static constexpr Table table = [] {
+        Table selection{};
+        const int from[4] = {B0, B1, B2, B3};
+        for (std::size_t i = 0; i < sizeof(U32) / 4; ++i) {
+            const int base = static_cast<int>(4 * (i % 4));
+            for (int byte = 0; byte < 4; ++byte)
+                selection.lanes[i] |= static_cast<std::uint32_t>(from[byte] < 0 ? 0x80 : base + from[byte]) << (8 * byte);
+        }
+        return selection;
+    }();
+    U32 selection;
+    __builtin_memcpy(&selection, table.lanes, sizeof selection);
+    return selection;
+}
+
+// The operations of a step as the compiler writes them from portable vector
+// code. An instruction set with a shorter way to the same bits derives from
+// this and hides the operation with its own of the same name.
+template <int G>
+struct PortableIsa {
+    static constexpr int kGroup = G;
+    // Whether the light is first estimated in single precision (see
+    // EstimateLight), which saves more work than the doubtful steps cost.
+    static constexpr bool kEstimates = true;
+    using V = Vectors<G>;
+
+    static typename V::HalfF64 Widen(typename V::HalfF32 v) { return __builtin_convertvector(v, typename V::HalfF64); }
+    static typename V::HalfF64 Widen(typename V::HalfI32 v) { return __builtin_convertvector(v, typename V::HalfF64); }
+
+    // a x b + c, where a and b are floats widened to double: their product
+    // needs at most 48 of the 53 significant bits, so it is exact, and one
+    // rounding of the whole sum gives what the product and the sum each
+    // rounded give. A fused multiply-add is therefore exact here, and only here.
+    static typename V::HalfF64 MultiplyAdd(typename V::HalfF64 a, typename V::HalfF64 b, typename V::HalfF64 c)
+    {
+        return a * b + c;
+    }
+
+    // d, or 0 where d is negative or not a number (a black normal).
+    static typename V::HalfF64 AtLeastZero(typename V::HalfF64 d)
+    {
+        return (typename V::HalfF64)((typename V::HalfI64)d & (d > 0.0));
+    }
+    static typename V::F32 AtLeastZero(typename V::F32 d)
+    {
+        return (typename V::F32)((typename V::I32)d & (d > 0.0f));
+    }
+
+    // trunc(x) for x from -1 to 2^23.
+    static typename V::I32 Truncate(typename V::F32 x) { return __builtin_convertvector(x, typename V::I32); }
+
+    // Byte N of each 32-bit lane in the lane's low byte, and in the low
+    // bytes of both its 16-bit halves.
+    template <int N>
+    static typename V::U32 Byte(typename V::U32 words)
+    {
+        return N == 3 ? words >> 24 : (words >> (8 * N)) & 0xFFu;
+    }
+    template <int N>
+    static typename V::U32 ByteTwice(typename V::U32 words)
+    {
+        return Twice(Byte<N>(words));
+    }
+
+    // Packs the first pixels to R, G, B bytes and returns how many; the
+    // portable packing leaves them all to the word-wise loop.
+    static std::int32_t PackRgbGroups(const std::uint32_t*, std::uint8_t*, std::int32_t) { return 0; }
+
+    // Lanes of 0 to 255 in both 16-bit halves.
+    static typename V::U32 Twice(typename V::U32 lanes) { return lanes | (lanes << 16); }
+
+    // Lanes of 0 to 255 in bytes 0 and 1: v x 257.
+    static typename V::U32 SpecularWord(typename V::U32 v) { return v | (v << 8); }
+
+    // (s x 255) >> 8 of lanes of 0 to 256: s - 1, or 0 for 0.
+    static typename V::U32 LessOne(typename V::U32 s) { return s + (typename V::U32)((typename V::I32)s > 0); }
+
+    // Whether any lane is not 0.
+    static bool AnyLane(typename V::U32 lanes)
+    {
+        for (int i = 0; i < G; ++i) {
+            if (lanes[i] != 0)
+                return true;
+        }
+        return false;
+    }
+
+    // trunc(x) of the lanes of two halves, each x from 0 to 2^23, in both
+    // 16-bit halves of each 32-bit lane.
+    static typename V::U32 TruncateTwice(typename V::HalfF64 low, typename V::HalfF64 high)
+    {
+        using HalfI32 = typename V::HalfI32;
+        const typename V::U32 t = Join<G>(__builtin_convertvector(low, HalfI32), __builtin_convertvector(high, HalfI32));
+        return t | (t << 16);
+    }
+
+    // v = (s x 255) >> 8 of s = trunc(f x 256), f being d^16 of 0 to 1 of
+    // two halves rounded to single precision (f x 256 is exact there).
+    static typename V::U32 SpecularLevels(typename V::HalfF64 low, typename V::HalfF64 high)
+    {
+        using HalfF32 = typename V::HalfF32;
+        const typename V::F32 f =
+            Concatenate<G>(__builtin_convertvector(low, HalfF32), __builtin_convertvector(high, HalfF32));
+        const typename V::U32 s = (typename V::U32)__builtin_convertvector(f * 256.0f, typename V::I32);
+        return LessOne(s);
+    }
+};
 
 constexpr std::int32_t kSize = LightingTables::kFrameSize;
 constexpr std::int32_t kDirectionSpan = LightingTables::kDirectionSpan;
@@ -84,39 +200,88 @@ void Store(void* target, T value)
     __builtin_memcpy(target, &value, sizeof value);
 }
 
-// Per channel (src * w + dst * (255 - w)) >> 8 for per-word weights 0..255.
-// R and B are worked in the two 16-bit halves of each word, G in the low
-// half: no product sum reaches 65,536.
-template <int G>
-typename Vectors<G>::U32 BlendWords(typename Vectors<G>::U32 src, typename Vectors<G>::U32 dst,
-                                    typename Vectors<G>::U32 w)
+// Per channel (src * w + dst * (255 - w)) >> 8 for per-word weights 0..255
+// given in both 16-bit halves of each word. R and B are worked in the two
+// halves, G in the low one: no product sum reaches 65,536.
+template <typename Isa>
+typename Vectors<Isa::kGroup>::U32 BlendWords(typename Vectors<Isa::kGroup>::U32 src,
+                                             typename Vectors<Isa::kGroup>::U32 dst,
+                                             typename Vectors<Isa::kGroup>::U32 weights)
 {
-    using U32 = typename Vectors<G>::U32;
-    using U16 = typename Vectors<G>::U16;
-    const U32 inverse = 255u - w;
-    const U16 redBlue = (U16)(src & 0x00FF00FFu) * (U16)(w | (w << 16)) +
-                        (U16)(dst & 0x00FF00FFu) * (U16)(inverse | (inverse << 16));
-    const U16 green = (U16)((src >> 8) & 0xFFu) * (U16)w + (U16)((dst >> 8) & 0xFFu) * (U16)inverse;
+    using U32 = typename Vectors<Isa::kGroup>::U32;
+    using U16 = typename Vectors<Isa::kGroup>::U16;
+    const U16 w = (U16)weights;
+    const U16 inverse = (U16)(0x00FF00FFu - weights);
+    const U16 redBlue = (U16)(src & 0x00FF00FFu) * w + (U16)(dst & 0x00FF00FFu) * inverse;
+    const U16 green = (U16)Isa::template Byte<1>(src) * w + (U16)Isa::template Byte<1>(dst) * inverse;
     return (U32)((redBlue >> 8) | (green & 0xFF00u));
 }
 
-// Each channel of colour times the diffuse factor k (0..220), shifted by 8.
-template <int G>
-typename Vectors<G>::U32 ScaleChannels(typename Vectors<G>::U32 colour, typename Vectors<G>::U32 k)
+// The lit pixel: each channel of colour times the diffuse factor k, shifted
+// by 8, plus the specular word v x 257 (v in G and B), added with
+// saturation. k comes in both 16-bit halves of each lane, for R and B; G
+// takes it from the low one.
+template <typename Isa>
+typename Vectors<Isa::kGroup>::U32 LightColour(typename Vectors<Isa::kGroup>::U32 colour,
+                                              typename Vectors<Isa::kGroup>::U32 k,
+                                              typename Vectors<Isa::kGroup>::U32 v)
 {
-    using U32 = typename Vectors<G>::U32;
-    using U16 = typename Vectors<G>::U16;
-    const U16 redBlue = (U16)(colour & 0x00FF00FFu) * (U16)(k | (k << 16));
-    const U16 green = (U16)((colour >> 8) & 0xFFu) * (U16)k;
+    using U32 = typename Vectors<Isa::kGroup>::U32;
+    using U16 = typename Vectors<Isa::kGroup>::U16;
+    const U16 redBlue = (U16)(colour & 0x00FF00FFu) * (U16)k;
+    const U16 green = (U16)Isa::template Byte<1>(colour) * (U16)k;
+    const U32 lit = (U32)((redBlue >> 8) | (green & 0xFF00u));
+    return AddSaturatedWords(lit, Isa::SpecularWord(v));
+}
+
+// The background's terms for BlendWords(src, background, w) written as
+// background * 255 + (src - background) * w per channel: the same sum, here
+// worked modulo 2^16 in the 16-bit halves of each word (R and B in the two,
+// G in the low one). Every true sum lies below 65,536, so the wrapped
+// differences, products and sums give it exactly.
+template <int G>
+struct BackgroundTerms {
+    typename Vectors<G>::U16 redBlue;
+    typename Vectors<G>::U16 green;
+    typename Vectors<G>::U16 redBlueTimes255;
+    typename Vectors<G>::U16 greenTimes255;
+
+    explicit BackgroundTerms(std::uint32_t background)
+    {
+        using U32 = typename Vectors<G>::U32;
+        using U16 = typename Vectors<G>::U16;
+        const std::uint32_t rb = background & 0x00FF00FFu;
+        const std::uint32_t g = (background >> 8) & 0xFFu;
+        redBlue = (U16)(rb - U32{});
+        green = (U16)(g - U32{});
+        redBlueTimes255 = (U16)(rb * 255u - U32{});
+        greenTimes255 = (U16)(g * 255u - U32{});
+    }
+};
+
+// BlendWords(src, background, w) for a weight 0..255 given in both 16-bit
+// halves of each word.
+template <typename Isa>
+typename Vectors<Isa::kGroup>::U32 BlendOverBackground(typename Vectors<Isa::kGroup>::U32 src,
+                                                      const BackgroundTerms<Isa::kGroup>& background,
+                                                      typename Vectors<Isa::kGroup>::U32 weights)
+{
+    using U32 = typename Vectors<Isa::kGroup>::U32;
+    using U16 = typename Vectors<Isa::kGroup>::U16;
+    const U16 redBlue = ((U16)(src & 0x00FF00FFu) - background.redBlue) * (U16)weights + background.redBlueTimes255;
+    const U16 green =
+        ((U16)Isa::template Byte<1>(src) - background.green) * (U16)weights + background.greenTimes255;
     return (U32)((redBlue >> 8) | (green & 0xFF00u));
 }
 
 // The colour of one frame row before lighting: the background, with the
 // picture row composited where it lies inside the picture. The last step of
 // the picture part may overlap the one before; it writes the same words.
-template <int G>
-void ComposeRow(const LitPictureJob& job, std::int32_t y, std::uint32_t* colours)
+template <typename Isa>
+void ComposeRow(const LitPictureJob& job, const BackgroundTerms<Isa::kGroup>& terms, std::int32_t y,
+                std::uint32_t* colours)
 {
+    constexpr int G = Isa::kGroup;
     using U32 = typename Vectors<G>::U32;
     const std::uint32_t background = job.background;
     const std::int32_t py = y + job.pictureOffsetY;
@@ -134,26 +299,79 @@ void ComposeRow(const LitPictureJob& job, std::int32_t y, std::uint32_t* colours
         return;
 
     const std::int32_t rowStart = py * kSize + job.pictureOffsetX;
-    const U32 backgroundWords = background - U32{};
     for (std::int32_t step = first; step < end; step += G) {
         const std::int32_t x = step < end - G ? step : end - G;
         U32 f = Load<U32>(job.picture + rowStart + x);
         if (job.blinkOn) {
             const U32 g = Load<U32>(job.alternatePicture + rowStart + x);
-            const U32 coverage = g >> 24;
-            const U32 shown = (U32)(coverage != 0u);
-            f = (BlendWords<G>(g, backgroundWords, coverage) & shown) | (f & ~shown);
+            f = (g & 0xFF000000u) != 0u ? BlendOverBackground<Isa>(g, terms, Isa::template ByteTwice<3>(g)) : f;
         }
-        Store(colours + x, BlendWords<G>(f, backgroundWords, (f >> 16) & 0xFFu));
+        Store(colours + x, BlendOverBackground<Isa>(f, terms, Isa::template ByteTwice<2>(f)));
     }
 }
 
-// What the light gives half a step of pixels: the diffuse factor k and the
-// specular level s = trunc(d^16 x 256).
+// The light of a step in single precision, where that settles k and s.
+//
+// From the same floats as the literal double-precision d, the single-
+// precision d (its three products and two sums each rounded to single
+// precision) differs from it by less than 3.0001 x 2^-24 + 2^-52 < 2^-22:
+// every product, and every partial sum, is at most 1.0001 in magnitude,
+// for both vectors are unit vectors to within the rounding of their
+// components. Clamping at 0 keeps that bound.
+// - k: d x 220 in single precision then lies within 220 x 2^-22 + 2^-17
+//   (its own rounding) < 6.1 x 10^-5 of the literal d x 220, so if x - m
+//   and x + m, each rounded (by at most 2^-17), truncate alike for
+//   m = 2^-13, the literal truncation is that value too.
+// - s: four single-precision squarings add a relative error below 15 x
+//   2^-24, the difference in d at most 16 x 2^-22 to d^16 (d being at most
+//   1.0001), and the literal rounding of d^16 to single precision 2^-24:
+//   f x 256 lies within 256 x 4.8 x 10^-6 < 1.23 x 10^-3 of the literal
+//   f x 256, so the same test with m = 2^-9 (the sums rounded by at most
+//   2^-16) settles s.
+// A lane too near a step of either is doubtful; a step with a doubtful
+// lane is worked in double precision instead. With random normals about
+// one lane in 500 is.
+template <int G>
+struct LightEstimate {
+    typename Vectors<G>::U32 k;
+    typename Vectors<G>::U32 v;
+    typename Vectors<G>::U32 doubtful;
+};
+
+template <typename Isa>
+LightEstimate<Isa::kGroup> EstimateLight(const float* const n[3], std::int32_t ni, const float* const l[3],
+                                         std::int32_t li)
+{
+    using V = Vectors<Isa::kGroup>;
+    using F32 = typename V::F32;
+    using U32 = typename V::U32;
+    const F32 nx = Load<F32>(n[0] + ni);
+    const F32 ny = Load<F32>(n[1] + ni);
+    const F32 nz = Load<F32>(n[2] + ni);
+    const F32 lx = Load<F32>(l[0] + li);
+    const F32 ly = Load<F32>(l[1] + li);
+    const F32 lz = Load<F32>(l[2] + li);
+    const F32 d = Isa::AtLeastZero(nz * lz + ny * ly + nx * lx);
+    constexpr float kDiffuseMargin = 0x1p-13f;
+    constexpr float kSpecularMargin = 0x1p-9f;
+    const F32 x = d * 220.0f;
+    const U32 k = (U32)Isa::Truncate(x + kDiffuseMargin);
+    const U32 kBelow = (U32)Isa::Truncate(x - kDiffuseMargin);
+    const F32 d2 = d * d;
+    const F32 d4 = d2 * d2;
+    const F32 d8 = d4 * d4;
+    const F32 y = d8 * d8 * 256.0f;
+    const U32 s = (U32)Isa::Truncate(y + kSpecularMargin);
+    const U32 sBelow = (U32)Isa::Truncate(y - kSpecularMargin);
+    return {Isa::Twice(k), Isa::LessOne(s), (k ^ kBelow) | (s ^ sBelow)};
+}
+
+// d and d^16 of half a step of pixels, in double precision as the literal
+// code has them.
 template <typename Isa>
 struct HalfLight {
-    typename Vectors<Isa::kGroup>::HalfI32 k;
-    typename Vectors<Isa::kGroup>::HalfI32 s;
+    typename Vectors<Isa::kGroup>::HalfF64 d;
+    typename Vectors<Isa::kGroup>::HalfF64 d16;
 };
 
 // n and l point at the normal's and the light direction's three planes,
@@ -164,27 +382,33 @@ HalfLight<Isa> LightHalf(const float* const n[3], std::int32_t ni, const float* 
     using V = Vectors<Isa::kGroup>;
     using F32 = typename V::HalfF32;
     using F64 = typename V::HalfF64;
-    using I64 = typename V::HalfI64;
-    using I32 = typename V::HalfI32;
     const F64 nx = Isa::Widen(Load<F32>(n[0] + ni));
     const F64 ny = Isa::Widen(Load<F32>(n[1] + ni));
     const F64 nz = Isa::Widen(Load<F32>(n[2] + ni));
     const F64 lx = Isa::Widen(Load<F32>(l[0] + li));
     const F64 ly = Isa::Widen(Load<F32>(l[1] + li));
     const F64 lz = Isa::Widen(Load<F32>(l[2] + li));
-    F64 d = nz * lz + ny * ly;
-    d = d + nx * lx;
-    // Not-a-number (a black normal) and negatives become 0, then at most 1.
-    d = (F64)((I64)d & (d > 0.0));
-    const I64 above = d > 1.0;
-    d = (F64)(((I64)d & ~above) | ((I64)(1.0 - F64{}) & above));
-
+    // nz lz + ny ly, then + nx lx, every product exact. The table vectors
+    // are unit vectors to within the rounding of their components, so d
+    // exceeds 1 by less than 2^-21; every d from 1 to 1.0002 gives k = 220
+    // and s = 256, as d = 1 does, so d needs no clamp from above.
+    const F64 d = Isa::AtLeastZero(Isa::MultiplyAdd(nx, lx, Isa::MultiplyAdd(nz, lz, ny * ly)));
     const F64 d2 = d * d;
     const F64 d4 = d2 * d2;
     const F64 d8 = d4 * d4;
-    // d^16 rounded to single precision; times 256 is exact in single precision.
-    const F32 d16 = __builtin_convertvector(d8 * d8, F32);
-    return {__builtin_convertvector(d * 220.0, I32), __builtin_convertvector(d16 * 256.0f, I32)};
+    return {d, d8 * d8};
+}
+
+// The factors of a step, in double precision as the literal code has them.
+template <typename Isa>
+void ExactFactors(const float* const n[3], std::int32_t ni, const float* const l[3], std::int32_t li,
+                  typename Vectors<Isa::kGroup>::U32& k, typename Vectors<Isa::kGroup>::U32& v)
+{
+    constexpr int G = Isa::kGroup;
+    const HalfLight<Isa> low = LightHalf<Isa>(n, ni, l, li);
+    const HalfLight<Isa> high = LightHalf<Isa>(n, ni + G / 2, l, li + G / 2);
+    k = Isa::TruncateTwice(low.d * 220.0, high.d * 220.0);
+    v = Isa::SpecularLevels(low.d16, high.d16);
 }
 
 template <typename Isa>
@@ -196,20 +420,51 @@ void DrawLitPicture(const LitPictureJob& job)
     const float* const directions[3] = {job.directionX, job.directionY, job.directionZ};
     std::uint32_t* const frame = job.frame;
 
+    const BackgroundTerms<G> background(job.background);
     std::uint32_t colours[kSize];
     for (std::int32_t y = 0; y < kSize; ++y) {
-        ComposeRow<G>(job, y, colours);
+        ComposeRow<Isa>(job, background, y, colours);
         const std::int32_t normalRow = y * kSize;
         const std::int32_t directionRow = y * kDirectionSpan;
-        for (std::int32_t x = 0; x < kSize; x += G) {
-            const HalfLight<Isa> low = LightHalf<Isa>(normals, normalRow + x, directions, directionRow + x);
-            const HalfLight<Isa> high =
-                LightHalf<Isa>(normals, normalRow + x + G / 2, directions, directionRow + x + G / 2);
-            const U32 k = Join<G>(low.k, high.k);
-            const U32 s = Join<G>(low.s, high.s);
-            const U32 v = (s * 255u) >> 8;
-            const U32 lit = ScaleChannels<G>(Load<U32>(colours + x), k);
-            Store(frame + normalRow + x, AddSaturatedWords(lit, v * 257u));
+        const auto finish = [&](std::int32_t at, U32 k, U32 v) {
+            if (job.lightFieldUse == LightFieldUse::Keep)
+                Store(job.lightField + normalRow + at, k | (v << 8));
+            Store(frame + normalRow + at, LightColour<Isa>(Load<U32>(colours + at), k, v));
+        };
+        if (job.lightFieldUse == LightFieldUse::Use) {
+            for (std::int32_t x = 0; x < kSize; x += G) {
+                const U32 kept = Load<U32>(job.lightField + normalRow + x);
+                Store(frame + normalRow + x,
+                      LightColour<Isa>(Load<U32>(colours + x), kept & 0x00FF00FFu, Isa::template Byte<1>(kept)));
+            }
+            continue;
+        }
+        // Three steps at a time give the processor independent chains to
+        // overlap; 240 is a multiple of three steps at every width.
+        for (std::int32_t x = 0; x < kSize; x += 3 * G) {
+            if constexpr (Isa::kEstimates) {
+                LightEstimate<G> light[3];
+                for (int step = 0; step < 3; ++step)
+                    light[step] =
+                        EstimateLight<Isa>(normals, normalRow + x + step * G, directions, directionRow + x + step * G);
+                for (int step = 0; step < 3; ++step) {
+                    const std::int32_t at = x + step * G;
+                    U32 k = light[step].k;
+                    U32 v = light[step].v;
+                    if (Isa::AnyLane(light[step].doubtful))
+                        ExactFactors<Isa>(normals, normalRow + at, directions, directionRow + at, k, v);
+                    finish(at, k, v);
+                }
+            } else {
+                HalfLight<Isa> halves[6];
+                for (int h = 0; h < 6; ++h)
+                    halves[h] = LightHalf<Isa>(normals, normalRow + x + h * G / 2, directions, directionRow + x + h * G / 2);
+                for (int step = 0; step < 3; ++step) {
+                    const U32 k = Isa::TruncateTwice(halves[2 * step].d * 220.0, halves[2 * step + 1].d * 220.0);
+                    const U32 v = Isa::SpecularLevels(halves[2 * step].d16, halves[2 * step + 1].d16);
+                    finish(x + step * G, k, v);
+                }
+            }
         }
     }
 }
@@ -251,19 +506,42 @@ void BlendFadedBlock(const BlockJob& job, double fade)
     constexpr int G = Isa::kGroup;
     using U32 = typename Vectors<G>::U32;
     using I32 = typename Vectors<G>::I32;
-    using HalfI32 = typename Vectors<G>::HalfI32;
     ForEachGroup<G>(job, [fade](U32 target, U32 source) {
         const I32 coverage = (I32)(source >> 24);
-        const HalfI32 low = __builtin_convertvector(Isa::Widen(LowHalf<G>(coverage)) * fade, HalfI32);
-        const HalfI32 high = __builtin_convertvector(Isa::Widen(HighHalf<G>(coverage)) * fade, HalfI32);
-        return BlendWords<G>(source, target, Join<G>(low, high));
+        const U32 weights = Isa::TruncateTwice(Isa::Widen(LowHalf<G>(coverage)) * fade,
+                                               Isa::Widen(HighHalf<G>(coverage)) * fade);
+        return BlendWords<Isa>(source, target, weights);
     });
+}
+
+// Pixels first through the level's vector packing of `Isa::kPackGroup`
+// pixels at a time, as long as its wider store stays inside the output, then
+// four at a time as three words, then one by one.
+template <typename Isa>
+void PackRgb(const std::uint32_t* pixels, std::uint8_t* rgb, std::int32_t count)
+{
+    std::int32_t i = Isa::PackRgbGroups(pixels, rgb, count);
+    const auto arrange = [](std::uint32_t p) { return ((p >> 16) & 0xFFu) | (p & 0xFF00u) | ((p & 0xFFu) << 16); };
+    for (; i + 4 <= count; i += 4) {
+        const std::uint32_t p0 = arrange(pixels[i]);
+        const std::uint32_t p1 = arrange(pixels[i + 1]);
+        const std::uint32_t p2 = arrange(pixels[i + 2]);
+        const std::uint32_t p3 = arrange(pixels[i + 3]);
+        Store(rgb + 3 * i, p0 | (p1 << 24));
+        Store(rgb + 3 * i + 4, (p1 >> 8) | (p2 << 16));
+        Store(rgb + 3 * i + 8, (p2 >> 16) | (p3 << 8));
+    }
+    for (; i < count; ++i) {
+        rgb[3 * i] = static_cast<std::uint8_t>(pixels[i] >> 16);
+        rgb[3 * i + 1] = static_cast<std::uint8_t>(pixels[i] >> 8);
+        rgb[3 * i + 2] = static_cast<std::uint8_t>(pixels[i]);
+    }
 }
 
 template <typename Isa>
 constexpr FrameKernels MakeFrameKernels()
 {
-    return {DrawLitPicture<Isa>, AddSaturatedBlock<Isa>, BlendFadedBlock<Isa>};
+    return {DrawLitPicture<Isa>, AddSaturatedBlock<Isa>, BlendFadedBlock<Isa>, PackRgb<Isa>};
 }
 
 } // namespace

@@ -6,6 +6,10 @@
 // program can use and chosen at run time (SimdLevel.h). All of them give the
 // same bytes: the same IEEE operations on the same inputs, in the same order.
 
+// What a frame does with the kept light field (LightField.h): nothing, use
+// it instead of working out the light, or keep this frame's light in it.
+enum class LightFieldUse { None, Use, Keep };
+
 // One frame of the lit picture: 240 x 240 pixels, lit from the prepared
 // tables of LightingTables.
 struct LitPictureJob {
@@ -24,6 +28,10 @@ struct LitPictureJob {
     std::int32_t pictureOffsetY;
     bool blinkOn;
     std::uint32_t background;
+    // k, v and k in the low three bytes of each pixel's word; unused with
+    // LightFieldUse::None.
+    std::uint32_t* lightField;
+    LightFieldUse lightFieldUse;
 };
 
 // A block of width x height pixels whose rows lie stride words apart in the
@@ -43,6 +51,9 @@ struct FrameKernels {
     // target = BlendPixel(source, target, trunc(fade x coverage of source)),
     // pixel by pixel; fade lies in 0..1.
     void (*blendFadedBlock)(const BlockJob& job, double fade);
+    // The R, G and B bytes of count pixels, in that order, three bytes a
+    // pixel: a frame as a picture file holds it.
+    void (*packRgb)(const std::uint32_t* pixels, std::uint8_t* rgb, std::int32_t count);
 };
 
 extern const FrameKernels kBaselineFrameKernels;

@@ -7,16 +7,87 @@
 
 namespace {
 
-// One instruction each, where the compiler splits the portable conversion in
-// two halves. The zero-masked forms keep every lane (mask of all eight) and,
-// unlike the plain ones, start from a defined register.
-struct Avx512Widening {
-    static constexpr int kGroup = 16;
-    using V = Vectors<16>;
-    static V::HalfF64 Widen(V::HalfF32 v) { return _mm512_maskz_cvtps_pd(0xFF, (__m256)v); }
-    static V::HalfF64 Widen(V::HalfI32 v) { return _mm512_maskz_cvtepi32_pd(0xFF, (__m256i)v); }
+struct Avx512Isa : PortableIsa<16> {
+    using HalfF64 = V::HalfF64;
+
+    // Eight doubles a register and the truncations below make the double-
+    // precision light as fast as the estimate with its doubtful steps.
+    static constexpr bool kEstimates = false;
+
+    // One instruction each, where the compiler splits the portable
+    // conversion in two halves. Here and below, the zero-masked forms keep
+    // every lane (mask of all eight) and, unlike the plain ones, start from a
+    // defined register.
+    static HalfF64 Widen(V::HalfF32 v) { return _mm512_maskz_cvtps_pd(0xFF, (__m256)v); }
+    static HalfF64 Widen(V::HalfI32 v) { return _mm512_maskz_cvtepi32_pd(0xFF, (__m256i)v); }
+
+    // Exact for a product of two floats; see PortableIsa.
+    static HalfF64 MultiplyAdd(HalfF64 a, HalfF64 b, HalfF64 c)
+    {
+        return _mm512_fmadd_pd((__m512d)a, (__m512d)b, (__m512d)c);
+    }
+
+    // The maximum gives its second operand, 0, when d is not a number.
+    static HalfF64 AtLeastZero(HalfF64 d) { return _mm512_maskz_max_pd(0xFF, (__m512d)d, _mm512_setzero_pd()); }
+
+    // Truncation through the adder instead of the converter: for x of 0 to
+    // 2^23, x + 2^52 rounded toward zero is 2^52 + trunc(x), which leaves
+    // trunc(x) in the low word of the double. One word permutation then
+    // takes the low word of each double into both halves of a 32-bit lane.
+    static V::U32 TruncateTwice(HalfF64 low, HalfF64 high)
+    {
+        constexpr int kTowardZero = _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC;
+        const __m512d two52 = _mm512_set1_pd(4503599627370496.0);
+        const __m512i lowBits = (__m512i)_mm512_maskz_add_round_pd(0xFF, (__m512d)low, two52, kTowardZero);
+        const __m512i highBits = (__m512i)_mm512_maskz_add_round_pd(0xFF, (__m512d)high, two52, kTowardZero);
+        const __m512i lowWords = _mm512_set_epi16(60, 60, 56, 56, 52, 52, 48, 48, 44, 44, 40, 40, 36, 36, 32, 32, 28,
+                                                  28, 24, 24, 20, 20, 16, 16, 12, 12, 8, 8, 4, 4, 0, 0);
+        return (V::U32)_mm512_permutex2var_epi16(lowBits, lowWords, highBits);
+    }
+
+    // Likewise f x 256 + 2^23 rounded toward zero is 2^23 + s in the low bits
+    // of the float (the product is exact, so fusing the two operations
+    // changes nothing); one saturating 16-bit subtraction of 0x4B00 and 1
+    // then gives v = s - 1, or 0.
+    static V::U32 SpecularLevels(HalfF64 low, HalfF64 high)
+    {
+        constexpr int kTowardZero = _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC;
+        const __m256 lowFloats = _mm512_maskz_cvtpd_ps(0xFF, (__m512d)low);
+        const __m256 highFloats = _mm512_maskz_cvtpd_ps(0xFF, (__m512d)high);
+        const __m512 f = _mm512_insertf32x8(_mm512_castps256_ps512(lowFloats), highFloats, 1);
+        const __m512i s =
+            (__m512i)_mm512_fmadd_round_ps(f, _mm512_set1_ps(256.0f), _mm512_set1_ps(8388608.0f), kTowardZero);
+        return (V::U32)_mm512_subs_epu16(s, _mm512_set1_epi32(0x4B000001));
+    }
+
+    // Byte selections in one shuffle, where shifts and masks take two or three.
+    template <int N>
+    static V::U32 Byte(V::U32 words)
+    {
+        return (V::U32)_mm512_shuffle_epi8((__m512i)words, (__m512i)ByteSelection<V::U32, N, -1, -1, -1>());
+    }
+    template <int N>
+    static V::U32 ByteTwice(V::U32 words)
+    {
+        return (V::U32)_mm512_shuffle_epi8((__m512i)words, (__m512i)ByteSelection<V::U32, N, -1, N, -1>());
+    }
+
+    // Sixteen pixels a step: each 16-byte block's four pixels to twelve bytes
+    // at its start, then the blocks' twelve-byte runs side by side; the
+    // 64-byte store runs 16 bytes past them, into the next step's place.
+    static std::int32_t PackRgbGroups(const std::uint32_t* pixels, std::uint8_t* rgb, std::int32_t count)
+    {
+        const __m512i bytes = _mm512_maskz_broadcast_i32x4(0xFFFF, _mm_setr_epi8(2, 1, 0, 6, 5, 4, 10, 9, 8, 14, 13, 12, -1, -1, -1, -1));
+        const __m512i runs = _mm512_setr_epi32(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, 3, 7, 11, 15);
+        std::int32_t i = 0;
+        for (; i + 16 + 6 <= count; i += 16) {
+            const __m512i packed = _mm512_shuffle_epi8(_mm512_loadu_si512(pixels + i), bytes);
+            _mm512_storeu_si512(rgb + 3 * i, _mm512_maskz_permutexvar_epi32(0xFFFF, runs, packed));
+        }
+        return i;
+    }
 };
 
 } // namespace
 
-const FrameKernels kAvx512FrameKernels = MakeFrameKernels<Avx512Widening>();
+const FrameKernels kAvx512FrameKernels = MakeFrameKernels<Avx512Isa>();

@@ -1,4 +1,72 @@
-// The kernels for the build's own target, four pixels a step.
+// The kernels for the build's own target, four pixels a step. Where the
+// target has them, the clamp of d takes the vector maximum, and the dot
+// product the fused multiply-add; elsewhere the portable operations, which
+// give the same bits.
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#elif defined(__wasm_simd128__)
+#include <wasm_simd128.h>
+#elif defined(__aarch64__)
+#include <arm_neon.h>
+#endif
+
 #include "FrameKernelBody.h"
 
-const FrameKernels kBaselineFrameKernels = MakeFrameKernels<PortableWidening<4>>();
+namespace {
+
+struct BaselineIsa : PortableIsa<4> {
+    using HalfF64 = V::HalfF64;
+
+#if defined(__SSE2__)
+    // The maximum gives its second operand, 0, when d is not a number.
+    static HalfF64 AtLeastZero(HalfF64 d) { return (HalfF64)_mm_max_pd((__m128d)d, _mm_setzero_pd()); }
+    static V::F32 AtLeastZero(V::F32 d) { return (V::F32)_mm_max_ps((__m128)d, _mm_setzero_ps()); }
+
+    static bool AnyLane(V::U32 lanes)
+    {
+        return _mm_movemask_epi8(_mm_cmpeq_epi32((__m128i)lanes, _mm_setzero_si128())) != 0xFFFF;
+    }
+#elif defined(__wasm_simd128__)
+    // The pseudo-maximum of 0 and d is d only where 0 < d, so 0 for not-a-number.
+    static HalfF64 AtLeastZero(HalfF64 d) { return (HalfF64)wasm_f64x2_pmax(wasm_f64x2_const_splat(0.0), (v128_t)d); }
+    static V::F32 AtLeastZero(V::F32 d) { return (V::F32)wasm_f32x4_pmax(wasm_f32x4_const_splat(0.0f), (v128_t)d); }
+
+    // WebAssembly converts to integers with saturation, at the cost of a
+    // few instructions, or for pairs of doubles lane by lane; whole-vector
+    // rounding and the adder do it here. trunc(x) + 2^23 is exact for x from
+    // -1 to 2^23 and leaves trunc(x) in the low bits of the float.
+    static V::I32 Truncate(V::F32 x)
+    {
+        const v128_t biased = wasm_f32x4_add(wasm_f32x4_trunc((v128_t)x), wasm_f32x4_const_splat(8388608.0f));
+        return (V::I32)wasm_i32x4_sub(biased, wasm_i32x4_const_splat(0x4B000000));
+    }
+
+    // Likewise trunc(x) + 2^52 for doubles, leaving trunc(x) in the low word
+    // of each; one shuffle takes that word into both halves of a 32-bit lane.
+    static V::U32 TruncateTwice(HalfF64 low, HalfF64 high)
+    {
+        const v128_t two52 = wasm_f64x2_const_splat(4503599627370496.0);
+        const v128_t lowBits = wasm_f64x2_add(wasm_f64x2_trunc((v128_t)low), two52);
+        const v128_t highBits = wasm_f64x2_add(wasm_f64x2_trunc((v128_t)high), two52);
+        return (V::U32)wasm_i16x8_shuffle(lowBits, highBits, 0, 0, 4, 4, 8, 8, 12, 12);
+    }
+
+    static bool AnyLane(V::U32 lanes) { return wasm_v128_any_true((v128_t)lanes); }
+#elif defined(__aarch64__)
+    // Exact for a product of two floats; see PortableIsa.
+    static HalfF64 MultiplyAdd(HalfF64 a, HalfF64 b, HalfF64 c)
+    {
+        return (HalfF64)vfmaq_f64((float64x2_t)c, (float64x2_t)a, (float64x2_t)b);
+    }
+
+    // The number maximum gives the number, 0, when d is not a number.
+    static HalfF64 AtLeastZero(HalfF64 d) { return (HalfF64)vmaxnmq_f64((float64x2_t)d, vdupq_n_f64(0.0)); }
+    static V::F32 AtLeastZero(V::F32 d) { return (V::F32)vmaxnmq_f32((float32x4_t)d, vdupq_n_f32(0.0f)); }
+
+    static bool AnyLane(V::U32 lanes) { return vmaxvq_u32((uint32x4_t)lanes) != 0; }
+#endif
+};
+
+} // namespace
+
+const FrameKernels kBaselineFrameKernels = MakeFrameKernels<BaselineIsa>();

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "Bitmap.h"
+#include "LightField.h"
 
 // Everything the per-pixel lighting needs besides the frame parameters,
 // normalised once so that no square root or division is left per pixel.
@@ -41,6 +42,11 @@ public:
     float* directionX;
     float* directionY;
     float* directionZ;
+
+    // The light worked out from these tables in a recent frame, kept for
+    // the frames after it while the light stays put: a cache that frames
+    // fill and use, so it changes even where the tables are constant.
+    mutable LightField lightField;
 
 private:
     float* block;

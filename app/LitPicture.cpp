@@ -57,6 +57,7 @@ FrameParameters AdvanceFrameParameters(AnimationClock& clock)
 void DrawLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternatePicture,
                     const LightingTables& lighting, const FrameParameters& parameters)
 {
+    const LightFieldUse use = lighting.lightField.UseFor(parameters.lightX, parameters.lightY);
     const std::int32_t direction = LightingTables::DirectionIndex(0, parameters.lightX, parameters.lightY);
     const LitPictureJob job{frame.pixels,
                             picture.pixels,
@@ -70,7 +71,9 @@ void DrawLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternat
                             parameters.pictureOffsetX,
                             parameters.pictureOffsetY,
                             parameters.blinkOn,
-                            parameters.background};
+                            parameters.background,
+                            lighting.lightField.factors,
+                            use};
     ActiveFrameKernels().drawLitPicture(job);
 }
 

@@ -10,7 +10,7 @@ namespace {
 bool ProcessorHasAvx2()
 {
     __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2");
+    return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
 }
 
 bool ProcessorHasAvx512()

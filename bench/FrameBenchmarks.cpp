@@ -3,9 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 #include "DemoProgram.h"
 #include "Flare.h"
+#include "FrameCycle.h"
+#include "FrameEncoding.h"
 #include "LightingTables.h"
 #include "LitPicture.h"
 #include "Particle.h"
@@ -17,27 +20,30 @@ namespace {
 
 constexpr std::int64_t kFramePixels = 240 * 240;
 
-// A clock that moves 16 ms a frame through the same 250 frames (4 s) over
-// and over, so the light and the picture sweep the frame as in the running
-// demo and every benchmark averages over the same frames.
-constexpr std::uint32_t kFramesInCycle = 250;
-
-MillisecondClock FrameClock()
+// Items are pixels, 57,600 a frame; frames per second are counted beside them.
+void CountFrames(benchmark::State& state)
 {
-    return [frame = 0u]() mutable { return 16 * (frame++ % kFramesInCycle); };
+    state.SetItemsProcessed(state.iterations() * kFramePixels);
+    state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
+// The moving light: the frame cycle's clock, under which the light is at a
+// new place in all but a few frames, as at 60 frames a second. The still
+// light: a clock that stands still, so that every frame can use the light
+// field of the one before.
+enum class Light { Moving, Still };
+
 template <typename Pass>
-void RunPass(benchmark::State& state, SimdLevel level, Pass pass)
+void RunPass(benchmark::State& state, SimdLevel level, Light light, Pass pass)
 {
     SelectSimdLevel(level);
-    RandomScene scene(1, FrameClock());
+    RandomScene scene(1, light == Light::Moving ? FrameCycleClock() : MillisecondClock([] { return 0u; }));
     for (auto _ : state) {
         pass(scene.demo);
         benchmark::DoNotOptimize(scene.demo.frame->pixels);
         benchmark::ClobberMemory();
     }
-    state.SetItemsProcessed(state.iterations() * kFramePixels);
+    CountFrames(state);
 }
 
 void LitPicture(Demo& demo)
@@ -68,18 +74,34 @@ void ReferenceParticles(Demo& demo)
     ReferenceParticlePass(*demo.frame, *demo.particleSprite);
 }
 
+// One frame's PPM encoding for demo-capture, of a frame drawn on the widest
+// level; raw frames need none.
+void EncodePpm(benchmark::State& state)
+{
+    RandomScene scene(1, FrameCycleClock());
+    DrawFrame(scene.demo);
+    std::vector<std::uint8_t> bytes;
+    for (auto _ : state) {
+        EncodePpmFrame(*scene.demo.frame, bytes);
+        benchmark::DoNotOptimize(bytes.data());
+        benchmark::ClobberMemory();
+    }
+    CountFrames(state);
+}
+
 void PrepareLighting(benchmark::State& state)
 {
-    RandomScene scene(1, FrameClock());
+    RandomScene scene(1, FrameCycleClock());
     for (auto _ : state) {
         LightingTables tables(*scene.demo.normalMap);
         benchmark::DoNotOptimize(tables.directionZ);
     }
 }
 
-void Register(const std::string& name, void (*pass)(Demo&), SimdLevel level)
+void Register(const std::string& name, void (*pass)(Demo&), SimdLevel level, Light light = Light::Moving)
 {
-    benchmark::RegisterBenchmark(name.c_str(), [pass, level](benchmark::State& state) { RunPass(state, level, pass); })
+    benchmark::RegisterBenchmark(name.c_str(),
+                                 [pass, level, light](benchmark::State& state) { RunPass(state, level, light, pass); })
         ->Unit(benchmark::kMicrosecond);
 }
 
@@ -101,6 +123,9 @@ void RegisterFrameBenchmarks()
         Register("Flare" + suffix, Flare, level);
         Register("ParticlePass" + suffix, ParticlePass, level);
         Register("WholeFrame" + suffix, DrawFrame, level);
+        Register("WholeFrameStillLight" + suffix, DrawFrame, level, Light::Still);
     }
+    SelectSimdLevel(widest);
+    benchmark::RegisterBenchmark("EncodeFrame/ppm", EncodePpm)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("PrepareLightingTables", PrepareLighting)->Unit(benchmark::kMicrosecond);
 }

@@ -2,10 +2,13 @@
 // processor runs: the same bytes, frame after frame.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <random>
 #include <vector>
 
 #include "Flare.h"
+#include "FrameKernels.h"
 #include "LitPicture.h"
 #include "Particle.h"
 #include "Random15.h"
@@ -145,6 +148,70 @@ TEST_P(FrameExactness, LitPictureMatchesForEveryExtremeOfLightAndOffset)
                         << (blinkOn ? " blinking" : "");
                 }
             }
+        }
+    }
+}
+
+TEST_P(FrameExactness, LitPictureMatchesWhereNormalsFaceTheLight)
+{
+    // Up and left of the light the normal (R, G, B) is the way to the light,
+    // (lightX - x, lightY - y, 40), or that scaled up as far as 255 allows
+    // and rounded: normalised, it is the light direction itself or a
+    // rounding away from it, so d lies at 1 or just beside it, where k
+    // reaches 220 and s 256 and the steps below them lie close together.
+    // The rest of the normal map stays random.
+    RandomScene fast(6, [] { return 0u; });
+    RandomScene literal(6, [] { return 0u; });
+    for (const auto& light : {std::make_pair(120, 120), std::make_pair(208, 208), std::make_pair(240, 240),
+                              std::make_pair(239, 177)}) {
+        Bitmap& normals = *literal.demo.normalMap;
+        for (std::int32_t y = 0; y < 240; ++y) {
+            for (std::int32_t x = 0; x < 240; ++x) {
+                const std::int32_t dx = light.first - x;
+                const std::int32_t dy = light.second - y;
+                if (dx < 0 || dy < 0 || dx > 255 || dy > 255)
+                    continue;
+                double scale = 1.0;
+                if ((x + y) % 2 != 0)
+                    scale = 255.0 / std::max({dx, dy, 40});
+                const auto channel = [scale](std::int32_t c) {
+                    return static_cast<std::uint32_t>(c * scale + 0.5);
+                };
+                normals.pixels[y * 240 + x] = (channel(dx) << 16) | (channel(dy) << 8) | channel(40);
+            }
+        }
+        const LightingTables tables(normals);
+        const FrameParameters parameters{0, 0, light.first, light.second, false, 0, 0x003E3E7Eu};
+        DrawLitPicture(*fast.demo.frame, *fast.demo.picture, *fast.demo.alternatePicture, tables, parameters);
+        ReferenceDrawLitPicture(*literal.demo.frame, *literal.demo.picture, *literal.demo.alternatePicture, normals,
+                                parameters);
+        ASSERT_EQ(FirstDifference(*fast.demo.frame, *literal.demo.frame), "")
+            << "light " << light.first << ", " << light.second;
+        // The case is there: the full highlight (v = 255 in G and B).
+        const std::uint32_t* pixels = literal.demo.frame->pixels;
+        EXPECT_TRUE(std::any_of(pixels, pixels + 240 * 240, [](std::uint32_t p) { return (p & 0xFFFF) == 0xFFFF; }));
+    }
+}
+
+TEST_P(FrameExactness, RgbPackingGivesEachPixelsBytesForEveryCount)
+{
+    std::mt19937 random(7);
+    std::vector<std::uint32_t> pixels(300);
+    for (std::uint32_t& pixel : pixels)
+        pixel = random();
+    std::vector<std::int32_t> counts(80);
+    for (std::int32_t i = 0; i < 80; ++i)
+        counts[i] = i;
+    counts.push_back(300);
+    for (std::int32_t count : counts) {
+        // Exactly the bytes needed: the address sanitizer sees any write past them.
+        std::vector<std::uint8_t> rgb(3 * count);
+        ActiveFrameKernels().packRgb(pixels.data(), rgb.data(), count);
+        for (std::int32_t i = 0; i < count; ++i) {
+            const std::uint32_t p = pixels[i];
+            ASSERT_EQ(rgb[3 * i], static_cast<std::uint8_t>(p >> 16)) << "pixel " << i << " of " << count;
+            ASSERT_EQ(rgb[3 * i + 1], static_cast<std::uint8_t>(p >> 8)) << "pixel " << i << " of " << count;
+            ASSERT_EQ(rgb[3 * i + 2], static_cast<std::uint8_t>(p)) << "pixel " << i << " of " << count;
         }
     }
 }

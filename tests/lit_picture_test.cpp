@@ -184,3 +184,16 @@ TEST(RenderLitPicture, ReadsTheClockOnceAndReturnsTheLight)
     EXPECT_EQ(light.lightY, 208);
     EXPECT_EQ(clock.elapsed, 0.1f);
 }
+
+TEST(LightField, KeptWhenTheLightStaysAndUsedUntilAnotherIsKept)
+{
+    LightField field;
+    EXPECT_EQ(field.UseFor(200, 150), LightFieldUse::None); // nothing kept yet
+    EXPECT_EQ(field.UseFor(200, 150), LightFieldUse::Keep); // stayed: it may stay longer
+    EXPECT_EQ(field.UseFor(200, 150), LightFieldUse::Use);
+    EXPECT_EQ(field.UseFor(201, 150), LightFieldUse::None); // moved on: worked out, not kept
+    EXPECT_EQ(field.UseFor(200, 150), LightFieldUse::Use);  // back where the kept one stood
+    EXPECT_EQ(field.UseFor(200, 151), LightFieldUse::None);
+    EXPECT_EQ(field.UseFor(200, 151), LightFieldUse::Keep);
+    EXPECT_EQ(field.UseFor(200, 150), LightFieldUse::None); // the older field is gone
+}

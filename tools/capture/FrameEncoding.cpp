@@ -1,38 +1,39 @@
 #include "FrameEncoding.h"
 
+#include <cstring>
 #include <string>
 
-void EncodeRawFrame(const Bitmap& frame, std::vector<std::uint8_t>& bytes)
+#include "FrameKernels.h"
+
+// The encodings rely on the host's byte order being that of the raw format.
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "raw frames are little-endian pixel words");
+
+namespace {
+
+std::size_t PixelCount(const Bitmap& frame)
 {
-    const std::size_t count = static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
-    bytes.resize(count * 4);
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::uint32_t p = frame.pixels[i];
-        bytes[4 * i] = static_cast<std::uint8_t>(p);
-        bytes[4 * i + 1] = static_cast<std::uint8_t>(p >> 8);
-        bytes[4 * i + 2] = static_cast<std::uint8_t>(p >> 16);
-        bytes[4 * i + 3] = static_cast<std::uint8_t>(p >> 24);
-    }
+    return static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
+}
+
+} // namespace
+
+ByteSpan RawFrameBytes(const Bitmap& frame)
+{
+    return {reinterpret_cast<const std::uint8_t*>(frame.pixels), PixelCount(frame) * 4};
 }
 
 void EncodeRgb(const Bitmap& frame, std::vector<std::uint8_t>& bytes)
 {
-    const std::size_t count = static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
-    bytes.resize(count * 3);
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::uint32_t p = frame.pixels[i];
-        bytes[3 * i] = static_cast<std::uint8_t>(p >> 16);
-        bytes[3 * i + 1] = static_cast<std::uint8_t>(p >> 8);
-        bytes[3 * i + 2] = static_cast<std::uint8_t>(p);
-    }
+    bytes.resize(PixelCount(frame) * 3);
+    ActiveFrameKernels().packRgb(frame.pixels, bytes.data(), static_cast<std::int32_t>(PixelCount(frame)));
 }
 
 void EncodePpmFrame(const Bitmap& frame, std::vector<std::uint8_t>& bytes)
 {
     const std::string header =
         "P6\n" + std::to_string(frame.width) + " " + std::to_string(frame.height) + "\n255\n";
-    std::vector<std::uint8_t> rgb;
-    EncodeRgb(frame, rgb);
-    bytes.assign(header.begin(), header.end());
-    bytes.insert(bytes.end(), rgb.begin(), rgb.end());
+    bytes.resize(header.size() + PixelCount(frame) * 3);
+    std::memcpy(bytes.data(), header.data(), header.size());
+    ActiveFrameKernels().packRgb(frame.pixels, bytes.data() + header.size(),
+                                 static_cast<std::int32_t>(PixelCount(frame)));
 }

@@ -1,12 +1,20 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "Bitmap.h"
 
-// Every pixel word, top byte included, little-endian, row 0 first.
-void EncodeRawFrame(const Bitmap& frame, std::vector<std::uint8_t>& bytes);
+struct ByteSpan {
+    const std::uint8_t* data;
+    std::size_t size;
+};
+
+// Every pixel word, top byte included, little-endian, row 0 first: on the
+// little-endian hosts the demo runs on, the frame's own memory, written as
+// it is with no copy.
+ByteSpan RawFrameBytes(const Bitmap& frame);
 
 // A binary PPM image (P6, maximum value 255) of the frame's R, G and B.
 void EncodePpmFrame(const Bitmap& frame, std::vector<std::uint8_t>& bytes);

@@ -69,8 +69,13 @@ bool OutputFile::Open(const std::string& newPath)
 
 bool OutputFile::Write(const std::vector<std::uint8_t>& bytes)
 {
+    return Write(bytes.data(), bytes.size());
+}
+
+bool OutputFile::Write(const std::uint8_t* bytes, std::size_t size)
+{
     errno = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
+    if (std::fwrite(bytes, 1, size, file) != size)
         return Fail("cannot write '" + path + "'");
     return true;
 }

@@ -23,6 +23,7 @@ public:
     // file is removed.
     bool Open(const std::string& path);
     bool Write(const std::vector<std::uint8_t>& bytes);
+    bool Write(const std::uint8_t* bytes, std::size_t size);
     bool Commit();
 
     std::string error;

@@ -51,17 +51,19 @@ int main(int argc, char** argv)
     std::vector<std::uint8_t> bytes;
     CaptureDisplay display([&](const Bitmap& frame) {
         const std::uint32_t number = frameNumber++;
+        ByteSpan out{};
         switch (options.format) {
         case CaptureFormat::Raw:
-            EncodeRawFrame(frame, bytes);
+            out = RawFrameBytes(frame);
             break;
         case CaptureFormat::Ppm:
             EncodePpmFrame(frame, bytes);
+            out = {bytes.data(), bytes.size()};
             break;
         case CaptureFormat::Png:
             return WritePngFile(FormatFramePath(pngPath, number), frame, error);
         }
-        if (!stream.Write(bytes)) {
+        if (!stream.Write(out.data, out.size)) {
             error = stream.error;
             return false;
         }
