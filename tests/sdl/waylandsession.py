@@ -13,7 +13,7 @@ import shutil
 import subprocess
 import tempfile
 
-from xsession import wait_until
+from xsession import end_processes, wait_until
 
 USER = "demo-wayland"
 
@@ -84,14 +84,7 @@ class WaylandSession:
         return self
 
     def __exit__(self, *exception):
-        for process in reversed(self.processes):
-            if process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-            process.wait()
+        end_processes(self.processes)
         shutil.rmtree(self.folder, ignore_errors=True)
 
     def _prepare_folders(self):

@@ -23,6 +23,19 @@ def wait_until(predicate, timeout, step=0.02):
         time.sleep(step)
 
 
+def end_processes(processes):
+    """Ends the processes, the last started first: politely, so that a server
+    removes its socket, and by force after five seconds."""
+    for process in reversed(processes):
+        if process.poll() is None:
+            process.terminate()
+            try:
+                process.wait(5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+        process.wait()
+
+
 class Screenshot:
     """A window's pixels from an xwd dump: raw pixel values in the server's format."""
 
@@ -69,15 +82,7 @@ class XSession:
         return self
 
     def __exit__(self, *exception):
-        # Politely first, so that the server removes its socket.
-        for process in reversed(self.processes):
-            if process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-            process.wait()
+        end_processes(self.processes)
         shutil.rmtree(self.home, ignore_errors=True)
 
     def _start_server(self):

@@ -30,6 +30,7 @@ bool IsReservedDeviceName(const std::string& path);
 void SetBinaryStandardOutput();
 
 // While a path is held here, the process removes that file when it ends by
-// SIGINT, SIGTERM or SIGHUP (then ends as the signal would have ended it) or
-// through exit. One path at a time; an empty path holds none.
+// SIGINT, SIGTERM or SIGHUP (on Windows by Ctrl+C, Ctrl+Break or a closed
+// console), then ends as it would have ended, or when it ends through exit.
+// One path at a time; an empty path holds none.
 void RemoveOnInterrupt(const std::string& path);

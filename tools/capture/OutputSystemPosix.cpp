@@ -1,41 +1,32 @@
 #include "OutputSystem.h"
 
-#include <atomic>
 #include <csignal>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "InterruptRemoval.h"
+
 namespace {
-
-// The path to remove, read by the signal handler: a lock-free atomic is safe
-// to read there, and the text it points at does not change while it is set.
-std::atomic<const char*> pendingRemoval{nullptr};
-static_assert(std::atomic<const char*>::is_always_lock_free, "the signal handler reads this pointer");
-
-void RemovePending()
-{
-    if (const char* path = pendingRemoval.load())
-        unlink(path);
-}
 
 // Installed with SA_RESETHAND: the default action is back when this runs, so
 // raising the signal again ends the process as it would have ended, once
 // the handler returns and the signal is no longer blocked.
 void RemoveAndEnd(int signal)
 {
-    RemovePending();
+    RemovePendingFile();
     std::raise(signal);
 }
 
-void InstallRemoval()
+} // namespace
+
+void RemoveFileAtOnce(const char* path)
 {
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
-    std::atexit(RemovePending);
+    unlink(path);
+}
+
+void InstallInterruptHandlers()
+{
     for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
         struct sigaction action {};
         // A signal the parent made the process ignore (nohup, a background
@@ -49,8 +40,6 @@ void InstallRemoval()
         sigaction(signal, &action, nullptr);
     }
 }
-
-} // namespace
 
 std::FILE* CreateNewFile(const std::string& path)
 {
@@ -88,13 +77,3 @@ bool IsReservedDeviceName(const std::string&)
 }
 
 void SetBinaryStandardOutput() {}
-
-void RemoveOnInterrupt(const std::string& path)
-{
-    static std::string held;
-    InstallRemoval();
-    pendingRemoval.store(nullptr);
-    held = path;
-    if (!held.empty())
-        pendingRemoval.store(held.c_str());
-}

@@ -1,43 +1,23 @@
 #include "OutputSystem.h"
 
-#include <atomic>
 #include <cctype>
 #include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <io.h>
 #include <process.h>
 #include <windows.h>
 
+#include "InterruptRemoval.h"
+
 namespace {
-
-// The path to remove, read by the console's control handler on a thread of
-// its own: the text it points at does not change while it is set.
-std::atomic<const char*> pendingRemoval{nullptr};
-
-void RemovePending()
-{
-    if (const char* path = pendingRemoval.load())
-        DeleteFileA(path);
-}
 
 // Ctrl+C, Ctrl+Break, a closed console, log-off and shut-down. The file was
 // opened shareable for deletion, so it goes although it is still open; the
 // system's own handler then ends the process as usual.
 BOOL WINAPI RemoveAndEnd(DWORD)
 {
-    RemovePending();
+    RemovePendingFile();
     return FALSE;
-}
-
-void InstallRemoval()
-{
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
-    std::atexit(RemovePending);
-    SetConsoleCtrlHandler(RemoveAndEnd, TRUE);
 }
 
 // The C library's number for a failed creation, for the caller's message.
@@ -118,12 +98,12 @@ void SetBinaryStandardOutput()
     _setmode(_fileno(stdout), _O_BINARY);
 }
 
-void RemoveOnInterrupt(const std::string& path)
+void RemoveFileAtOnce(const char* path)
 {
-    static std::string held;
-    InstallRemoval();
-    pendingRemoval.store(nullptr);
-    held = path;
-    if (!held.empty())
-        pendingRemoval.store(held.c_str());
+    DeleteFileA(path);
+}
+
+void InstallInterruptHandlers()
+{
+    SetConsoleCtrlHandler(RemoveAndEnd, TRUE);
 }
