@@ -22,6 +22,16 @@ OutputFile::~OutputFile()
 
 bool OutputFile::Open(const std::string& newPath)
 {
+    if (!OpenStream(newPath))
+        return false;
+    // Every write is a whole frame: straight to the system in one call,
+    // where a buffer would split each frame in two.
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    return true;
+}
+
+bool OutputFile::OpenStream(const std::string& newPath)
+{
     errno = 0;
     path = newPath;
     if (path == "-") {

@@ -29,6 +29,7 @@ public:
     std::string error;
 
 private:
+    bool OpenStream(const std::string& path);
     void Abandon();
     bool Fail(const std::string& what);
 
