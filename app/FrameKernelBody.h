@@ -167,8 +167,7 @@ struct PortableIsa {
     static typename V::U32 TruncateTwice(typename V::HalfF64 low, typename V::HalfF64 high)
     {
         using HalfI32 = typename V::HalfI32;
-        const typename V::U32 t = Join<G>(__builtin_convertvector(low, HalfI32), __builtin_convertvector(high, HalfI32));
-        return t | (t << 16);
+        return Twice(Join<G>(__builtin_convertvector(low, HalfI32), __builtin_convertvector(high, HalfI32)));
     }
 
     // v = (s x 255) >> 8 of s = trunc(f x 256), f being d^16 of 0 to 1 of
@@ -514,9 +513,9 @@ void BlendFadedBlock(const BlockJob& job, double fade)
     });
 }
 
-// Pixels first through the level's vector packing of `Isa::kPackGroup`
-// pixels at a time, as long as its wider store stays inside the output, then
-// four at a time as three words, then one by one.
+// Pixels first through the level's vector packing (PackRgbGroups), as far as
+// its wider stores stay inside the output, then four at a time as three
+// words, then one by one.
 template <typename Isa>
 void PackRgb(const std::uint32_t* pixels, std::uint8_t* rgb, std::int32_t count)
 {

@@ -4,7 +4,9 @@
 
 // The per-pixel loops of a frame, built once for each instruction set the
 // program can use and chosen at run time (SimdLevel.h). All of them give the
-// same bytes: the same IEEE operations on the same inputs, in the same order.
+// bytes of the literal per-pixel code: its IEEE operations on the same inputs
+// in the same order, or others shown to round to the same results
+// (FrameKernelBody.h).
 
 // What a frame does with the kept light field (LightField.h): nothing, use
 // it instead of working out the light, or keep this frame's light in it.
