@@ -9,11 +9,12 @@ RawImageLoad LoadRawImage(InputStream& stream, const char* name, Bitmap& bitmap,
     load.opened = stream.Open(name);
     if (load.opened != 0)
         load.openError = errno;
-    // A closed stream reads 0 and is always at its end: only an open one can be short.
+    // A closed stream reads 0 and is always at its end: only an open one can
+    // be short. A byte past the end reads 0xFF, so only a 0xFF byte asks.
     const bool open = load.opened == 0;
     const auto read = [&]() -> std::uint32_t {
         const std::uint8_t byte = stream.ReadByte();
-        if (open && stream.IsEof())
+        if (open && byte == 0xFF && stream.IsEof())
             ++load.missingBytes;
         return byte;
     };
