@@ -15,6 +15,13 @@ std::size_t PixelCount(const Bitmap& frame)
     return static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
 }
 
+// bytes becomes its first `offset` bytes, then the frame's R, G and B.
+void PackRgbAfter(const Bitmap& frame, std::size_t offset, std::vector<std::uint8_t>& bytes)
+{
+    bytes.resize(offset + PixelCount(frame) * 3);
+    ActiveFrameKernels().packRgb(frame.pixels, bytes.data() + offset, static_cast<std::int32_t>(PixelCount(frame)));
+}
+
 } // namespace
 
 ByteSpan RawFrameBytes(const Bitmap& frame)
@@ -24,16 +31,13 @@ ByteSpan RawFrameBytes(const Bitmap& frame)
 
 void EncodeRgb(const Bitmap& frame, std::vector<std::uint8_t>& bytes)
 {
-    bytes.resize(PixelCount(frame) * 3);
-    ActiveFrameKernels().packRgb(frame.pixels, bytes.data(), static_cast<std::int32_t>(PixelCount(frame)));
+    PackRgbAfter(frame, 0, bytes);
 }
 
 void EncodePpmFrame(const Bitmap& frame, std::vector<std::uint8_t>& bytes)
 {
     const std::string header =
         "P6\n" + std::to_string(frame.width) + " " + std::to_string(frame.height) + "\n255\n";
-    bytes.resize(header.size() + PixelCount(frame) * 3);
+    PackRgbAfter(frame, header.size(), bytes);
     std::memcpy(bytes.data(), header.data(), header.size());
-    ActiveFrameKernels().packRgb(frame.pixels, bytes.data() + header.size(),
-                                 static_cast<std::int32_t>(PixelCount(frame)));
 }
