@@ -11,13 +11,13 @@
 #include <time.h>
 #endif
 
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <vector>
 
 #include "DemoProgram.h"
 #include "FrameCycle.h"
+#include "Median.h"
 #include "RandomScene.h"
 #include "ReferenceFrame.h"
 #include "SimdLevel.h"
@@ -50,12 +50,6 @@ struct Contender {
     std::unique_ptr<RandomScene> scene;
     std::vector<double> rounds;
 };
-
-double Median(std::vector<double> values)
-{
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
-}
 
 } // namespace
 

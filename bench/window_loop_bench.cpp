@@ -2,7 +2,6 @@
 // that only presents and one that only draws, measured in turns in one run so
 // that a shared, noisy machine affects all three alike. Reads datas/ under the
 // current directory, as the demo does.
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +9,7 @@
 
 #include "DemoProgram.h"
 #include "DisplayWindow.h"
+#include "Median.h"
 #include "PlatformClock.h"
 #include "WindowedDisplay.h"
 
@@ -33,12 +33,6 @@ double FramesPerSecond(Body body)
         now = Clock::now();
     }
     return frames / std::chrono::duration<double>(now - start).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 void Report(const char* name, double framesPerSecond)
