@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "OutOfMemory.h"
+#include "TableMemory.h"
 #include "Vector3.h"
 
 namespace {
@@ -13,7 +14,8 @@ constexpr std::size_t kDirectionCount = LightingTables::kDirectionSpan * Lightin
 LightingTables::LightingTables(const Bitmap& normalMap)
 {
     block = static_cast<float*>(
-        RequireAllocation(std::malloc(3 * (kNormalCount + kDirectionCount) * sizeof(float)), "the lighting tables"));
+        RequireAllocation(AllocateTableMemory(3 * (kNormalCount + kDirectionCount) * sizeof(float)),
+                          "the lighting tables"));
     normalX = block;
     normalY = normalX + kNormalCount;
     normalZ = normalY + kNormalCount;
