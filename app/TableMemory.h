@@ -6,5 +6,5 @@
 // std::free; null when memory runs out. On Linux it comes in whole 2 MB
 // blocks, aligned to them, that the kernel is asked to back with huge pages:
 // a few page faults instead of hundreds at start-up, which on a virtual
-// machine cost milliseconds, and fewer TLB misses in every frame.
+// machine cost milliseconds.
 void* AllocateTableMemory(std::size_t bytes);
