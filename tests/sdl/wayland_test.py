@@ -41,7 +41,7 @@ class WaylandTestCase(unittest.TestCase):
     def start_demo(self):
         demo = self.start("DEMO")
         self.assertTrue(wait_until(lambda: START_LINE in demo.stdout() or not demo.running(), 20),
-                        "the demo did not start")
+                        f"the demo did not start: {demo.stdout()} {demo.stderr()}")
         self.assertTrue(demo.running(), demo.stderr())
         return demo, self.view(demo)
 

@@ -123,7 +123,7 @@ class WindowTestCase(unittest.TestCase):
         """The demo, once its start line is out; and its window."""
         demo = self.start("DEMO")
         self.assertTrue(wait_until(lambda: START_LINE in demo.stdout() or not demo.running(), 20),
-                        "the demo did not start")
+                        f"the demo did not start: {demo.stdout()} {demo.stderr()}")
         self.assertTrue(demo.running(), demo.stderr())
         return demo, self.session.find_window(TITLE, lambda: demo.stderr())
 
@@ -329,7 +329,7 @@ class UnreadableImagesTest(WindowTestCase):
 
     def run_until_escape(self, demo, has_images=True):
         self.assertTrue(wait_until(lambda: START_LINE in demo.stdout() or not demo.running(), 20),
-                        "the demo did not start")
+                        f"the demo did not start: {demo.stdout()} {demo.stderr()}")
         window = self.session.find_window(TITLE, lambda: demo.stderr())
         if has_images:
             self.assert_draws_frames(window)
