@@ -3,7 +3,6 @@
 #include <cstdlib>
 
 #include "OutOfMemory.h"
-#include "TableMemory.h"
 #include "Vector3.h"
 
 namespace {
@@ -14,8 +13,7 @@ constexpr std::size_t kDirectionCount = LightingTables::kDirectionSpan * Lightin
 LightingTables::LightingTables(const Bitmap& normalMap)
 {
     block = static_cast<float*>(
-        RequireAllocation(AllocateTableMemory(3 * (kNormalCount + kDirectionCount) * sizeof(float)),
-                          "the lighting tables"));
+        RequireAllocation(std::malloc(3 * (kNormalCount + kDirectionCount) * sizeof(float)), "the lighting tables"));
     normalX = block;
     normalY = normalX + kNormalCount;
     normalZ = normalY + kNormalCount;
