@@ -8,10 +8,7 @@
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
-#include <vector>
-
 #include "FrameStretch.h"
-#include "StreamCopy.h"
 #include "X11WindowLoss.h"
 
 namespace {
@@ -37,9 +34,6 @@ struct SharedImages {
     int height;
     int next; // the image to fill next
     int last; // the image that holds the last frame, or -1
-    // A frame is converted here, in this process's own memory, and then
-    // streamed into the image that the server reads.
-    std::vector<std::uint8_t> staging;
 };
 
 SharedImages shared;
@@ -119,8 +113,6 @@ bool CreateImages(int width, int height)
             return false;
         }
     }
-    const XImage& first = *shared.images[0].image;
-    shared.staging.resize(static_cast<std::size_t>(first.bytes_per_line) * height);
     shared.width = width;
     shared.height = height;
     shared.next = 0;
@@ -238,9 +230,9 @@ std::int32_t PresentSharedImage(const std::uint32_t* pixels, std::int32_t width,
     SharedImage& image = shared.images[shared.next];
     if (!WaitUntilFree(image))
         return 0;
-    stretch.Convert(converter, image.image->bits_per_pixel / 8, pixels, width, height, shared.staging.data(),
-                    image.image->bytes_per_line, shared.width, shared.height);
-    StreamCopy(reinterpret_cast<std::uint8_t*>(image.image->data), shared.staging.data(), shared.staging.size());
+    stretch.Convert(converter, image.image->bits_per_pixel / 8, pixels, width, height,
+                    reinterpret_cast<std::uint8_t*>(image.image->data), image.image->bytes_per_line, shared.width,
+                    shared.height);
     Show(image);
     shared.last = shared.next;
     shared.next = (shared.next + 1) % kImageCount;

@@ -7,9 +7,9 @@
 
 // Frames for a window of SDL's X11 driver through two shared-memory images on
 // an X connection of their own. The server copies one image into the window
-// while the next frame is drawn, converted and streamed into the other, so
-// the frame loop waits for the server only when it is two frames behind; the
-// window surface of SDL's X11 driver instead waits for every copy to finish.
+// while the next frame is drawn and converted into the other, so the frame
+// loop waits for the server only when it is two frames behind; the window
+// surface of SDL's X11 driver instead waits for every copy to finish.
 
 // Opens the images for the window when its driver is X11 and the server
 // shares memory with this process; the converter for the window's format
