@@ -12,7 +12,7 @@ import time
 import unittest
 
 from waylandsession import WaylandSession
-from window_test import BANNER, FAILURE_PREFIX, START_LINE, TITLE, Program, make_datas, pattern
+from window_test import BANNER, FAILURE_PREFIX, START_LINE, TITLE, Program, assert_started, make_datas, pattern
 from xsession import XSession, wait_until
 
 
@@ -40,8 +40,7 @@ class WaylandTestCase(unittest.TestCase):
 
     def start_demo(self):
         demo = self.start("DEMO")
-        self.assertTrue(wait_until(lambda: START_LINE in demo.stdout() or not demo.running(), 20),
-                        f"the demo did not start: {demo.stdout()} {demo.stderr()}")
+        assert_started(self, demo)
         self.assertTrue(demo.running(), demo.stderr())
         return demo, self.view(demo)
 

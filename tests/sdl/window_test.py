@@ -100,6 +100,13 @@ class Program:
             return None
 
 
+def assert_started(test, demo):
+    """Fails the test unless the demo prints its start line within 20 s or
+    ends; the failure shows what it printed so far."""
+    test.assertTrue(wait_until(lambda: START_LINE in demo.stdout() or not demo.running(), 20),
+                    f"the demo did not start: {demo.stdout()} {demo.stderr()}")
+
+
 class WindowTestCase(unittest.TestCase):
     session_options = {}
 
@@ -122,8 +129,7 @@ class WindowTestCase(unittest.TestCase):
     def start_demo(self):
         """The demo, once its start line is out; and its window."""
         demo = self.start("DEMO")
-        self.assertTrue(wait_until(lambda: START_LINE in demo.stdout() or not demo.running(), 20),
-                        f"the demo did not start: {demo.stdout()} {demo.stderr()}")
+        assert_started(self, demo)
         self.assertTrue(demo.running(), demo.stderr())
         return demo, self.session.find_window(TITLE, lambda: demo.stderr())
 
@@ -328,8 +334,7 @@ class UnreadableImagesTest(WindowTestCase):
         os.truncate(os.path.join(datas, "normal_map.raw"), 172800 - 240)
 
     def run_until_escape(self, demo, has_images=True):
-        self.assertTrue(wait_until(lambda: START_LINE in demo.stdout() or not demo.running(), 20),
-                        f"the demo did not start: {demo.stdout()} {demo.stderr()}")
+        assert_started(self, demo)
         window = self.session.find_window(TITLE, lambda: demo.stderr())
         if has_images:
             self.assert_draws_frames(window)
