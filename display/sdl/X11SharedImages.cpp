@@ -5,15 +5,19 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
 #include <poll.h>
+#include <sched.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
+
+#include <chrono>
 
 #include "FrameStretch.h"
 #include "X11WindowLoss.h"
 
 namespace {
 
-constexpr int kImageCount = 2;
+constexpr int kImageCount = 3;
+constexpr auto kSpinTime = std::chrono::milliseconds(2);
 
 struct SharedImage {
     XShmSegmentInfo segment;
@@ -133,17 +137,25 @@ void TakeCompletions()
 }
 
 // Waits until the server is done with image, or the window is gone (a
-// destroyed window's copies never complete).
+// destroyed window's copies never complete). For the first milliseconds it
+// only yields between looks instead of sleeping: a processor left idle takes
+// long to wake on a virtual machine, often longer than the copy itself, and
+// the demo would pay that on every frame.
 bool WaitUntilFree(const SharedImage& image)
 {
+    const auto spinEnd = std::chrono::steady_clock::now() + kSpinTime;
     for (;;) {
         TakeCompletions();
         if (!image.busy)
             return true;
         if (X11WindowLost())
             return false;
-        pollfd connection = {ConnectionNumber(shared.connection), POLLIN, 0};
-        poll(&connection, 1, 100);
+        if (std::chrono::steady_clock::now() < spinEnd) {
+            sched_yield();
+        } else {
+            pollfd connection = {ConnectionNumber(shared.connection), POLLIN, 0};
+            poll(&connection, 1, 100);
+        }
         // Reads what arrived, errors included, which go to the error handler.
         XEventsQueued(shared.connection, QueuedAfterReading);
     }

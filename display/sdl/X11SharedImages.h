@@ -5,11 +5,12 @@
 
 #include "RowConverters.h"
 
-// Frames for a window of SDL's X11 driver through two shared-memory images on
-// an X connection of their own. The server copies one image into the window
-// while the next frame is drawn and converted into the other, so the frame
-// loop waits for the server only when it is two frames behind; the window
-// surface of SDL's X11 driver instead waits for every copy to finish.
+// Frames for a window of SDL's X11 driver through three shared-memory images
+// on an X connection of their own. The server copies the images into the
+// window while the next frames are drawn and converted into the others, so
+// the frame loop waits for the server only when it is three frames behind;
+// the window surface of SDL's X11 driver instead waits for every copy to
+// finish.
 
 // Opens the images for the window when its driver is X11 and the server
 // shares memory with this process; the converter for the window's format
