@@ -11,7 +11,7 @@ bench="${1:-build}/bin/demo-window-bench"
 
 for depth in 24 16; do
   exec {numbers}<> <(:)
-  Xvfb -displayfd "$numbers" -screen 0 1280x1024x"$depth" -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd "$numbers" -screen 0 1280x1024x"$depth" -nolisten tcp -noreset >/dev/null 2>&1 &
   server=$!
   read -r -u "$numbers" number
   exec {numbers}<&-

@@ -103,9 +103,12 @@ class XSession:
     def _launch_server(self):
         read_end, write_end = os.pipe()
         width, height = self.size
+        # -noreset: by default the server resets when its last client leaves,
+        # and drops the connections that arrive meanwhile; without a window
+        # manager that happens between two programs of one test.
         server = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x{self.depth}",
-             "-nolisten", "tcp"] + self.server_options,
+             "-nolisten", "tcp", "-noreset"] + self.server_options,
             pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.processes.append(server)
         os.close(write_end)

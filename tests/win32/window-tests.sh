@@ -43,7 +43,7 @@ display_in_use() {
 }
 number=20
 while display_in_use "$number"; do number=$((number + 1)); done
-Xvfb ":$number" -screen 0 1024x768x"$depth" -nolisten tcp 2>"$work/xvfb.log" &
+Xvfb ":$number" -screen 0 1024x768x"$depth" -nolisten tcp -noreset 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
 export DISPLAY=":$number"
