@@ -53,13 +53,15 @@ std::int32_t CreateDisplayWindow(const char* className, std::int32_t width, std:
     state.window = CreateCentredWindow(className, width, height);
     if (!state.window)
         return CreationFailed("cannot create the window: %s", SDL_GetError());
+    // Once shown, the window can be destroyed by another client at any time,
+    // even before the presentation has opened.
+    WatchForX11WindowLoss(state.window);
     SDL_ShowWindow(state.window);
     WaitForWindowFrame();
     PlaceWindow(1);
 
     if (!OpenPresentation())
         return 0;
-    WatchForX11WindowLoss(state.window);
 
     state.screenSaverWasEnabled = SDL_IsScreenSaverEnabled();
     state.screenSaverSaved = true;

@@ -10,6 +10,7 @@
 #include "VideoDriver.h"
 #include "WindowFormat.h"
 #include "X11SharedImages.h"
+#include "X11WindowLoss.h"
 
 namespace {
 
@@ -36,7 +37,9 @@ std::int32_t OpenPresentation()
 {
     DisplayState& state = displayState;
     state.sharedImages = OpenSharedImages(state.window, state.rowConverter);
-    if (state.sharedImages)
+    // A window that another client has already destroyed is a window closed:
+    // the first frame's events end the program.
+    if (state.sharedImages || X11WindowLost())
         return 1;
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, WindowSurfaceAcceleration(SDL_GetCurrentVideoDriver()));
     SDL_Surface* surface = SDL_GetWindowSurface(state.window);

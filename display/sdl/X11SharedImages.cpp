@@ -2,8 +2,10 @@
 
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
+#include <X11/Xproto.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
+#include <X11/extensions/shmproto.h>
 #include <poll.h>
 #include <sched.h>
 #include <sys/ipc.h>
@@ -43,12 +45,19 @@ struct SharedImages {
 SharedImages shared;
 FrameStretch stretch;
 bool attachFailed;
+int shmOpcode; // the major opcode of the shared-memory requests
+XErrorHandler handlerBeforeAttach;
 
 // A server that does not share this process's memory refuses the attach.
-int NoteAttachFailure(::Display*, XErrorEvent*)
+// Other errors that arrive meanwhile (a window destroyed by another client,
+// say) go on to the handler before.
+int NoteAttachFailure(::Display* display, XErrorEvent* error)
 {
-    attachFailed = true;
-    return 0;
+    if (display == shared.connection && error->request_code == shmOpcode && error->minor_code == X_ShmAttach) {
+        attachFailed = true;
+        return 0;
+    }
+    return handlerBeforeAttach ? handlerBeforeAttach(display, error) : 0;
 }
 
 void DestroyImage(SharedImage& image)
@@ -87,14 +96,14 @@ bool CreateImage(SharedImage& image, int width, int height)
     image.segment.shmaddr = image.image->data = static_cast<char*>(shmat(image.segment.shmid, nullptr, 0));
     image.segment.readOnly = True;
     attachFailed = false;
-    const XErrorHandler previousHandler = XSetErrorHandler(NoteAttachFailure);
+    handlerBeforeAttach = XSetErrorHandler(NoteAttachFailure);
     bool attached = image.segment.shmaddr != reinterpret_cast<char*>(-1) &&
                     XShmAttach(shared.connection, &image.segment);
     if (attached) {
         XSync(shared.connection, False);
         attached = !attachFailed;
     }
-    XSetErrorHandler(previousHandler);
+    XSetErrorHandler(handlerBeforeAttach);
     // Once the server has attached the segment, it goes away with the last detach.
     shmctl(image.segment.shmid, IPC_RMID, nullptr);
     if (!attached) {
@@ -209,7 +218,10 @@ bool OpenSharedImages(SDL_Window* window, RowConverter& converter)
     shared.sdlWindow = window;
     shared.window = info.info.x11.window;
     XWindowAttributes attributes;
-    if (!XShmQueryExtension(shared.connection) || !XGetWindowAttributes(shared.connection, shared.window, &attributes) ||
+    int firstEvent = 0;
+    int firstError = 0;
+    if (!XQueryExtension(shared.connection, SHMNAME, &shmOpcode, &firstEvent, &firstError) ||
+        !XShmQueryExtension(shared.connection) || !XGetWindowAttributes(shared.connection, shared.window, &attributes) ||
         !(converter = VisualConverter(attributes))) {
         CloseSharedImages();
         return false;
@@ -219,7 +231,9 @@ bool OpenSharedImages(SDL_Window* window, RowConverter& converter)
     shared.completionEvent = XShmGetEventBase(shared.connection) + ShmCompletion;
     shared.context = XCreateGC(shared.connection, shared.window, 0, nullptr);
     shared.last = -1;
-    if (!CreateImages(attributes.width, attributes.height)) {
+    // The attaches wait for the server, so by now it has said whether the
+    // window was still there for the context.
+    if (!CreateImages(attributes.width, attributes.height) || X11WindowLost()) {
         CloseSharedImages();
         return false;
     }
@@ -266,7 +280,9 @@ void CloseSharedImages()
     if (!shared.connection)
         return;
     DestroyImages();
-    if (shared.context)
+    // A context made for a window already destroyed does not exist; closing
+    // the connection frees whatever does.
+    if (shared.context && !X11WindowLost())
         XFreeGC(shared.connection, shared.context);
     XCloseDisplay(shared.connection);
     shared = SharedImages{};

@@ -317,6 +317,12 @@ class NoWindowManagerTest(WindowTestCase):
         program, window = self.start_pattern()
         self.assert_ends_when_destroyed(program, window)
 
+    def test_a_window_destroyed_as_soon_as_it_shows_ends_the_program(self):
+        """Even while the program is still setting up its presentation."""
+        program = self.start("PRESENT_PATTERN")
+        window = self.session.find_window(TITLE, lambda: program.stderr())
+        self.assert_ends_when_destroyed(program, window)
+
 
 class Depth16Test(WindowTestCase):
     session_options = {"depth": 16}
