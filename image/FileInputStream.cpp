@@ -4,7 +4,7 @@
 
 #include "RegularFile.h"
 
-FileInputStream::FileInputStream() : file(nullptr) {}
+FileInputStream::FileInputStream() : file(nullptr), buffer(), next(0), end(0), pastEnd(false) {}
 
 FileInputStream::~FileInputStream()
 {
@@ -18,6 +18,9 @@ std::int32_t FileInputStream::Open(const char* name)
     file = OpenRegularFile(name);
     if (!file)
         return -1;
+    next = 0;
+    end = 0;
+    pastEnd = false;
     SetName(name);
     return 0;
 }
@@ -40,7 +43,7 @@ std::int32_t FileInputStream::IsEof()
 {
     if (!IsOpen())
         return 1;
-    return std::feof(file);
+    return pastEnd ? 1 : 0;
 }
 
 InputStream* FileInputStream::CreateNew()
@@ -52,5 +55,14 @@ std::uint8_t FileInputStream::ReadByte()
 {
     if (!IsOpen())
         return 0;
-    return static_cast<std::uint8_t>(std::fgetc(file));
+    if (next == end) {
+        next = 0;
+        end = std::fread(buffer, 1, sizeof buffer, file);
+        if (end == 0) {
+            // As a byte read past the end, or after a read error, reads.
+            pastEnd = std::feof(file) != 0;
+            return static_cast<std::uint8_t>(EOF);
+        }
+    }
+    return buffer[next++];
 }

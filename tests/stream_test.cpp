@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "FileInputStream.h"
 #include "TempFiles.h"
@@ -118,6 +119,37 @@ TEST(FileInputStream, EndOfFileIsSetOnlyByAReadPastTheEnd)
     EXPECT_EQ(stream.IsEof(), 0); // every byte read, but no read ran into the end yet
     EXPECT_EQ(stream.ReadByte(), 0xFF);
     EXPECT_NE(stream.IsEof(), 0);
+    EXPECT_EQ(stream.ReadByte(), 0xFF);
+    EXPECT_NE(stream.IsEof(), 0);
+}
+
+// Files far longer than one read of the stream, and a second file opened
+// while bytes of the first are still unread: every byte comes as it is in
+// its file, and only a read past the last one is the end.
+TEST(FileInputStream, LongFilesReadWholeAndAnOpenStartsAfresh)
+{
+    TempDirectory dir;
+    std::vector<std::uint8_t> bytes(40000);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(i * 7 + i / 256);
+    bytes.back() = 0xFF;
+    const std::string longPath = dir.Write("long.raw", bytes);
+    const std::string shortPath = dir.Write("short.raw", {9, 8});
+    FileInputStream stream;
+    ASSERT_EQ(stream.Open(longPath.c_str()), 0);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        ASSERT_EQ(stream.ReadByte(), bytes[i]) << "byte " << i;
+    EXPECT_EQ(stream.IsEof(), 0);
+    EXPECT_EQ(stream.ReadByte(), 0xFF);
+    EXPECT_NE(stream.IsEof(), 0);
+
+    ASSERT_EQ(stream.Open(longPath.c_str()), 0);
+    EXPECT_EQ(stream.ReadByte(), bytes[0]);
+    ASSERT_EQ(stream.Open(shortPath.c_str()), 0);
+    EXPECT_EQ(stream.IsEof(), 0);
+    EXPECT_EQ(stream.ReadByte(), 9);
+    EXPECT_EQ(stream.ReadByte(), 8);
+    EXPECT_EQ(stream.IsEof(), 0);
     EXPECT_EQ(stream.ReadByte(), 0xFF);
     EXPECT_NE(stream.IsEof(), 0);
 }
