@@ -72,17 +72,27 @@ struct Avx512Isa : PortableIsa<16> {
         return (V::U32)_mm512_shuffle_epi8((__m512i)words, (__m512i)ByteSelection<V::U32, N, -1, N, -1>());
     }
 
-    // Sixteen pixels a step: each 16-byte block's four pixels to twelve bytes
-    // at its start, then the blocks' twelve-byte runs side by side; the
-    // 64-byte store runs 16 bytes past them, into the next step's place.
+    // Sixteen pixels a vector, four vectors a step: each 16-byte block's
+    // four pixels to twelve bytes at its start, then the four vectors' 48-
+    // byte runs joined into three 64-byte stores, which fill whole cache
+    // lines where the output starts on one.
     static std::int32_t PackRgbGroups(const std::uint32_t* pixels, std::uint8_t* rgb, std::int32_t count)
     {
         const __m512i bytes = _mm512_maskz_broadcast_i32x4(0xFFFF, _mm_setr_epi8(2, 1, 0, 6, 5, 4, 10, 9, 8, 14, 13, 12, -1, -1, -1, -1));
-        const __m512i runs = _mm512_setr_epi32(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, 3, 7, 11, 15);
+        // The words of two packed vectors (16 and up: the second) that make
+        // one store: the rest of the first one's runs, then the second one's.
+        const __m512i first = _mm512_setr_epi32(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, 16, 17, 18, 20);
+        const __m512i middle = _mm512_setr_epi32(5, 6, 8, 9, 10, 12, 13, 14, 16, 17, 18, 20, 21, 22, 24, 25);
+        const __m512i last = _mm512_setr_epi32(10, 12, 13, 14, 16, 17, 18, 20, 21, 22, 24, 25, 26, 28, 29, 30);
         std::int32_t i = 0;
-        for (; i + 16 + 6 <= count; i += 16) {
-            const __m512i packed = _mm512_shuffle_epi8(_mm512_loadu_si512(pixels + i), bytes);
-            _mm512_storeu_si512(rgb + 3 * i, _mm512_maskz_permutexvar_epi32(0xFFFF, runs, packed));
+        for (; i + 64 <= count; i += 64) {
+            __m512i packed[4];
+            for (int v = 0; v < 4; ++v)
+                packed[v] = _mm512_shuffle_epi8(_mm512_loadu_si512(pixels + i + 16 * v), bytes);
+            std::uint8_t* out = rgb + 3 * i;
+            _mm512_storeu_si512(out, _mm512_permutex2var_epi32(packed[0], first, packed[1]));
+            _mm512_storeu_si512(out + 64, _mm512_permutex2var_epi32(packed[1], middle, packed[2]));
+            _mm512_storeu_si512(out + 128, _mm512_permutex2var_epi32(packed[2], last, packed[3]));
         }
         return i;
     }

@@ -33,8 +33,10 @@ TEST(FrameEncoding, PpmIsItsHeaderThenRedGreenBlue)
 {
     Bitmap frame;
     MakeSmallFrame(frame);
-    std::vector<std::uint8_t> bytes(1000, 0xAA);
-    EncodePpmFrame(frame, bytes);
+    std::vector<std::uint8_t> buffer(1000, 0xAA);
+    const ByteSpan image = EncodePpmFrame(frame, buffer);
+    const std::vector<std::uint8_t> bytes(image.data, image.data + image.size);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(image.data + 11) % 64, 0u);
     const std::string header = "P6\n3 2\n255\n";
     std::vector<std::uint8_t> expected(header.begin(), header.end());
     const std::vector<std::uint8_t> rgb = {0x22, 0x33, 0x44, 0x00, 0x00, 0x00, 0xAB, 0xCD, 0xEF,

@@ -57,8 +57,7 @@ int main(int argc, char** argv)
             out = RawFrameBytes(frame);
             break;
         case CaptureFormat::Ppm:
-            EncodePpmFrame(frame, bytes);
-            out = {bytes.data(), bytes.size()};
+            out = EncodePpmFrame(frame, bytes);
             break;
         case CaptureFormat::Png:
             return WritePngFile(FormatFramePath(pngPath, number), frame, error);
