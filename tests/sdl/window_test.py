@@ -100,11 +100,20 @@ class Program:
             return None
 
 
+def stacks(process):
+    """Where each thread of a running process is, as gdb tells it."""
+    try:
+        return subprocess.run(["gdb", "-p", str(process.pid), "-batch", "-ex", "thread apply all bt"],
+                              capture_output=True, text=True, timeout=60).stdout
+    except (OSError, subprocess.TimeoutExpired) as error:
+        return f"no stacks: {error}"
+
+
 def assert_started(test, demo):
     """Fails the test unless the demo prints its start line within 20 s or
-    ends; the failure shows what it printed so far."""
-    test.assertTrue(wait_until(lambda: START_LINE in demo.stdout() or not demo.running(), 20),
-                    f"the demo did not start: {demo.stdout()} {demo.stderr()}")
+    ends; the failure shows what it printed so far and where it waits."""
+    if not wait_until(lambda: START_LINE in demo.stdout() or not demo.running(), 20):
+        test.fail(f"the demo did not start: {demo.stdout()} {demo.stderr()}\n{stacks(demo.process)}")
 
 
 class WindowTestCase(unittest.TestCase):
