@@ -40,7 +40,7 @@ class WaylandTestCase(unittest.TestCase):
 
     def start_demo(self):
         demo = self.start("DEMO")
-        assert_started(self, demo)
+        assert_started(self, demo, self.session)
         self.assertTrue(demo.running(), demo.stderr())
         return demo, self.view(demo)
 

@@ -80,8 +80,11 @@ class Program:
         self.err.close()
 
     def lines(self, stream):
-        stream.seek(0)
-        return stream.read().splitlines()
+        # Read without moving the file offset, which the running program
+        # shares: a seek here would make its next line overwrite the first.
+        stream.flush()
+        size = os.fstat(stream.fileno()).st_size
+        return os.pread(stream.fileno(), size, 0).decode(errors="replace").splitlines()
 
     def stdout(self):
         return self.lines(self.out)
@@ -109,11 +112,19 @@ def stacks(process):
         return f"no stacks: {error}"
 
 
-def assert_started(test, demo):
+def stuck(program, session):
+    """What a program that shows no sign of life printed, and where it, the
+    X server and the window manager wait."""
+    others = "\n".join(f"{process.args[0]}:\n{stacks(process)}" for process in session.processes
+                       if process is not program.process and process.poll() is None)
+    return f"{program.stdout()} {program.stderr()}\n{stacks(program.process)}\n{others}"
+
+
+def assert_started(test, demo, session):
     """Fails the test unless the demo prints its start line within 20 s or
     ends; the failure shows what it printed so far and where it waits."""
     if not wait_until(lambda: START_LINE in demo.stdout() or not demo.running(), 20):
-        test.fail(f"the demo did not start: {demo.stdout()} {demo.stderr()}\n{stacks(demo.process)}")
+        test.fail(f"the demo did not start: {stuck(demo, session)}")
 
 
 class WindowTestCase(unittest.TestCase):
@@ -138,13 +149,13 @@ class WindowTestCase(unittest.TestCase):
     def start_demo(self):
         """The demo, once its start line is out; and its window."""
         demo = self.start("DEMO")
-        assert_started(self, demo)
+        assert_started(self, demo, self.session)
         self.assertTrue(demo.running(), demo.stderr())
-        return demo, self.session.find_window(TITLE, lambda: demo.stderr())
+        return demo, self.session.find_window(TITLE, lambda: stuck(demo, self.session))
 
     def start_pattern(self):
         program = self.start("PRESENT_PATTERN")
-        window = self.session.find_window(TITLE, lambda: program.stderr())
+        window = self.session.find_window(TITLE, lambda: stuck(program, self.session))
         self.wait_for_client_size(window, 240)
         return program, window
 
@@ -360,7 +371,7 @@ class UnreadableImagesTest(WindowTestCase):
         os.truncate(os.path.join(datas, "normal_map.raw"), 172800 - 240)
 
     def run_until_escape(self, demo, has_images=True):
-        assert_started(self, demo)
+        assert_started(self, demo, self.session)
         window = self.session.find_window(TITLE, lambda: demo.stderr())
         if has_images:
             self.assert_draws_frames(window)
