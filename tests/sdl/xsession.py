@@ -137,7 +137,11 @@ class XSession:
             raise RuntimeError(f"openbox did not start: {log.read()}")
 
     def _window_manager_runs(self):
-        return "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK")
+        # openbox names its check window early in its start, and lists the
+        # clients once it is ready for them: a window mapped between the two
+        # can be left unmapped for ever, and SDL waits for ever for it.
+        return ("window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK") and
+                "window id" in self.run("xprop", "-root", "_NET_CLIENT_LIST"))
 
     def start(self, command, **options):
         """Starts a program on this display; it is killed on exit if still running."""
