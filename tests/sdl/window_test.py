@@ -82,7 +82,6 @@ class Program:
     def lines(self, stream):
         # Read without moving the file offset, which the running program
         # shares: a seek here would make its next line overwrite the first.
-        stream.flush()
         size = os.fstat(stream.fileno()).st_size
         return os.pread(stream.fileno(), size, 0).decode(errors="replace").splitlines()
 
