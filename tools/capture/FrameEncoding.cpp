@@ -15,11 +15,10 @@ std::size_t PixelCount(const Bitmap& frame)
     return static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
 }
 
-// bytes becomes its first `offset` bytes, then the frame's R, G and B.
-void PackRgbAfter(const Bitmap& frame, std::size_t offset, std::vector<std::uint8_t>& bytes)
+// The frame's R, G and B into rgb, three bytes a pixel.
+void PackRgb(const Bitmap& frame, std::uint8_t* rgb)
 {
-    bytes.resize(offset + PixelCount(frame) * 3);
-    ActiveFrameKernels().packRgb(frame.pixels, bytes.data() + offset, static_cast<std::int32_t>(PixelCount(frame)));
+    ActiveFrameKernels().packRgb(frame.pixels, rgb, static_cast<std::int32_t>(PixelCount(frame)));
 }
 
 } // namespace
@@ -31,7 +30,8 @@ ByteSpan RawFrameBytes(const Bitmap& frame)
 
 void EncodeRgb(const Bitmap& frame, std::vector<std::uint8_t>& bytes)
 {
-    PackRgbAfter(frame, 0, bytes);
+    bytes.resize(PixelCount(frame) * 3);
+    PackRgb(frame, bytes.data());
 }
 
 ByteSpan EncodePpmFrame(const Bitmap& frame, std::vector<std::uint8_t>& bytes)
@@ -45,6 +45,6 @@ ByteSpan EncodePpmFrame(const Bitmap& frame, std::vector<std::uint8_t>& bytes)
     const std::size_t pixelsAt = reinterpret_cast<std::uintptr_t>(bytes.data()) + header.size();
     std::uint8_t* const image = bytes.data() + (kLine - pixelsAt % kLine) % kLine;
     std::memcpy(image, header.data(), header.size());
-    ActiveFrameKernels().packRgb(frame.pixels, image + header.size(), static_cast<std::int32_t>(PixelCount(frame)));
+    PackRgb(frame, image + header.size());
     return {image, size};
 }
