@@ -221,14 +221,14 @@ bool OpenSharedImages(SDL_Window* window, RowConverter& converter)
     int firstEvent = 0;
     int firstError = 0;
     if (!XQueryExtension(shared.connection, SHMNAME, &shmOpcode, &firstEvent, &firstError) ||
-        !XShmQueryExtension(shared.connection) || !XGetWindowAttributes(shared.connection, shared.window, &attributes) ||
+        !XGetWindowAttributes(shared.connection, shared.window, &attributes) ||
         !(converter = VisualConverter(attributes))) {
         CloseSharedImages();
         return false;
     }
     shared.visual = attributes.visual;
     shared.depth = attributes.depth;
-    shared.completionEvent = XShmGetEventBase(shared.connection) + ShmCompletion;
+    shared.completionEvent = firstEvent + ShmCompletion;
     shared.context = XCreateGC(shared.connection, shared.window, 0, nullptr);
     shared.last = -1;
     // The attaches wait for the server, so by now it has said whether the
