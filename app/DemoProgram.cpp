@@ -99,6 +99,7 @@ std::int32_t StartDemo(Demo& demo, Display& display, MillisecondClock clock, con
     demo.stream.reset(RequireNew<FileInputStream>("a file stream"));
     LoadImages(demo, console);
     demo.lighting.reset(RequireNew<LightingTables>("the lighting tables", *demo.normalMap));
+    demo.alternateCover.reset(RequireNew<AlternateCover>("the alternate picture's cover", *demo.alternatePicture));
 
     if (console.out)
         PrintLine(console.out, kStartLine);
@@ -112,7 +113,8 @@ std::int32_t StartDemo(Demo& demo, Display& display, MillisecondClock clock, con
 void DrawFrame(Demo& demo)
 {
     const LightPosition light =
-        RenderLitPicture(*demo.frame, *demo.picture, *demo.alternatePicture, *demo.lighting, demo.clock);
+        RenderLitPicture(*demo.frame, *demo.picture, *demo.alternatePicture, *demo.alternateCover, *demo.lighting,
+                         demo.clock);
     AddFlare(*demo.frame, *demo.flare, light.lightX, light.lightY);
     for (Particle& particle : fountain) {
         UpdateParticle(particle);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "AlternateCover.h"
 #include "AnimationClock.h"
 #include "Bitmap.h"
 #include "Display.h"
@@ -25,7 +26,8 @@ struct Demo {
     std::unique_ptr<Bitmap> flare;
     std::unique_ptr<Bitmap> particleSprite;
     std::unique_ptr<FileInputStream> stream;
-    std::unique_ptr<LightingTables> lighting; // prepared from the normal map once it is loaded
+    std::unique_ptr<AlternateCover> alternateCover; // found in the alternate picture once it is loaded
+    std::unique_ptr<LightingTables> lighting;       // prepared from the normal map once it is loaded
     AnimationClock clock;
 };
 
@@ -46,9 +48,10 @@ void PrintBanner(std::FILE* console);
 // opens the display at 240 x 240, sizes the bitmaps, loads the five images
 // from datas/ under the current directory (a file that can't be read is
 // drawn black, and said so on console.errors), prepares the lighting tables
-// from the normal map, prints the start line on console.out and reads the
-// start time from clock. Returns the display's Open code; when it is not 0,
-// set-up stops there. Ends the process with a message when memory runs out.
+// from the normal map and finds the alternate picture's cover, prints the
+// start line on console.out and reads the start time from clock. Returns the
+// display's Open code; when it is not 0, set-up stops there. Ends the process
+// with a message when memory runs out.
 std::int32_t StartDemo(Demo& demo, Display& display, MillisecondClock clock, const DemoConsole& console);
 
 // Draws one frame into demo.frame: the lit picture, the flare, then each

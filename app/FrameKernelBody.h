@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 #include <utility>
 
 #include "FrameKernels.h"
@@ -274,8 +275,8 @@ typename Vectors<Isa::kGroup>::U32 BlendOverBackground(typename Vectors<Isa::kGr
 }
 
 // The colour of one frame row before lighting: the background, with the
-// picture row composited where it lies inside the picture. The last step of
-// the picture part may overlap the one before; it writes the same words.
+// picture row composited where it lies inside the picture and, while it
+// blinks, the alternate picture over it where it covers it.
 template <typename Isa>
 void ComposeRow(const LitPictureJob& job, const BackgroundTerms<Isa::kGroup>& terms, std::int32_t y,
                 std::uint32_t* colours)
@@ -297,16 +298,46 @@ void ComposeRow(const LitPictureJob& job, const BackgroundTerms<Isa::kGroup>& te
     if (first == end)
         return;
 
+    // Steps of G from `from` up to `to`, the last one moved back to end at
+    // `to`; a range narrower than a step is widened into its neighbours.
+    // Words outside the range that a step writes again are written once more
+    // by the range that owns them, or hold the same value.
     const std::int32_t rowStart = py * kSize + job.pictureOffsetX;
-    for (std::int32_t step = first; step < end; step += G) {
-        const std::int32_t x = step < end - G ? step : end - G;
-        U32 f = Load<U32>(job.picture + rowStart + x);
-        if (job.blinkOn) {
-            const U32 g = Load<U32>(job.alternatePicture + rowStart + x);
-            f = (g & 0xFF000000u) != 0u ? BlendOverBackground<Isa>(g, terms, Isa::template ByteTwice<3>(g)) : f;
+    const auto compose = [&](std::int32_t from, std::int32_t to, auto blink) {
+        if (to - from < G) {
+            if (from + G <= end)
+                to = from + G;
+            else
+                from = to - G;
         }
-        Store(colours + x, BlendOverBackground<Isa>(f, terms, Isa::template ByteTwice<2>(f)));
+        for (std::int32_t step = from; step < to; step += G) {
+            const std::int32_t x = step < to - G ? step : to - G;
+            U32 f = Load<U32>(job.picture + rowStart + x);
+            if constexpr (decltype(blink)::value) {
+                const U32 g = Load<U32>(job.alternatePicture + rowStart + x);
+                f = (g & 0xFF000000u) != 0u ? BlendOverBackground<Isa>(g, terms, Isa::template ByteTwice<3>(g)) : f;
+            }
+            Store(colours + x, BlendOverBackground<Isa>(f, terms, Isa::template ByteTwice<2>(f)));
+        }
+    };
+    // The alternate picture only where it covers the picture; that range
+    // comes last, so the words a widened range wrote there are replaced.
+    std::int32_t coverFirst = end;
+    std::int32_t coverEnd = end;
+    if (job.blinkOn) {
+        const ColumnSpan cover = job.alternateCover[py];
+        coverFirst = cover.first - job.pictureOffsetX > first ? cover.first - job.pictureOffsetX : first;
+        coverEnd = cover.end - job.pictureOffsetX < end ? cover.end - job.pictureOffsetX : end;
     }
+    if (coverFirst >= coverEnd) {
+        compose(first, end, std::false_type{});
+        return;
+    }
+    if (first < coverFirst)
+        compose(first, coverFirst, std::false_type{});
+    if (coverEnd < end)
+        compose(coverEnd, end, std::false_type{});
+    compose(coverFirst, coverEnd, std::true_type{});
 }
 
 // The light of a step in single precision, where that settles k and s.

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "AlternateCover.h"
+
 // The per-pixel loops of a frame, built once for each instruction set the
 // program can use and chosen at run time (SimdLevel.h). All of them give the
 // bytes of the literal per-pixel code: its IEEE operations on the same inputs
@@ -18,6 +20,8 @@ struct LitPictureJob {
     std::uint32_t* frame;
     const std::uint32_t* picture;
     const std::uint32_t* alternatePicture;
+    // Per picture row, where the alternate picture covers the picture.
+    const ColumnSpan* alternateCover;
     const float* normalX;
     const float* normalY;
     const float* normalZ;

@@ -55,13 +55,14 @@ FrameParameters AdvanceFrameParameters(AnimationClock& clock)
 }
 
 void DrawLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternatePicture,
-                    const LightingTables& lighting, const FrameParameters& parameters)
+                    const AlternateCover& cover, const LightingTables& lighting, const FrameParameters& parameters)
 {
     const LightFieldUse use = lighting.lightField.UseFor(parameters.lightX, parameters.lightY);
     const std::int32_t direction = LightingTables::DirectionIndex(0, parameters.lightX, parameters.lightY);
     const LitPictureJob job{frame.pixels,
                             picture.pixels,
                             alternatePicture.pixels,
+                            cover.rows,
                             lighting.normalX,
                             lighting.normalY,
                             lighting.normalZ,
@@ -78,9 +79,9 @@ void DrawLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternat
 }
 
 LightPosition RenderLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternatePicture,
-                               const LightingTables& lighting, AnimationClock& clock)
+                               const AlternateCover& cover, const LightingTables& lighting, AnimationClock& clock)
 {
     const FrameParameters parameters = AdvanceFrameParameters(clock);
-    DrawLitPicture(frame, picture, alternatePicture, lighting, parameters);
+    DrawLitPicture(frame, picture, alternatePicture, cover, lighting, parameters);
     return {parameters.lightX, parameters.lightY};
 }

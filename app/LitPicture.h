@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "AlternateCover.h"
 #include "AnimationClock.h"
 #include "Bitmap.h"
 #include "LightingTables.h"
@@ -25,9 +26,10 @@ FrameParameters AdvanceFrameParameters(AnimationClock& clock);
 // Writes every pixel of the 240 x 240 frame: the background, the picture at
 // its offset (the alternate picture blinking in), lit from the normal map by
 // the light with a diffuse term and a cyan-tinted specular highlight. The
-// normal map comes as the lighting tables prepared from it.
+// normal map comes as the lighting tables prepared from it, and cover is
+// that of the alternate picture.
 void DrawLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternatePicture,
-                    const LightingTables& lighting, const FrameParameters& parameters);
+                    const AlternateCover& cover, const LightingTables& lighting, const FrameParameters& parameters);
 
 struct LightPosition {
     std::int32_t lightX;
@@ -37,4 +39,4 @@ struct LightPosition {
 // One frame's lit picture: advances the clock, draws, and gives back the
 // light position for the flare.
 LightPosition RenderLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternatePicture,
-                               const LightingTables& lighting, AnimationClock& clock);
+                               const AlternateCover& cover, const LightingTables& lighting, AnimationClock& clock);

@@ -48,7 +48,8 @@ void RunPass(benchmark::State& state, SimdLevel level, Light light, Pass pass)
 
 void LitPicture(Demo& demo)
 {
-    RenderLitPicture(*demo.frame, *demo.picture, *demo.alternatePicture, *demo.lighting, demo.clock);
+    RenderLitPicture(*demo.frame, *demo.picture, *demo.alternatePicture, *demo.alternateCover, *demo.lighting,
+                     demo.clock);
 }
 
 void Flare(Demo& demo)

@@ -140,7 +140,7 @@ TEST_P(FrameExactness, LitPictureMatchesForEveryExtremeOfLightAndOffset)
                     background = background * 2654435761u >> 8;
                     const FrameParameters parameters{offset[0], offset[1], lightX, lightY, blinkOn, 0, background};
                     DrawLitPicture(*fast.demo.frame, *fast.demo.picture, *fast.demo.alternatePicture,
-                                   *fast.demo.lighting, parameters);
+                                   *fast.demo.alternateCover, *fast.demo.lighting, parameters);
                     ReferenceDrawLitPicture(*literal.demo.frame, *literal.demo.picture,
                                             *literal.demo.alternatePicture, *literal.demo.normalMap, parameters);
                     ASSERT_EQ(FirstDifference(*fast.demo.frame, *literal.demo.frame), "")
@@ -149,6 +149,40 @@ TEST_P(FrameExactness, LitPictureMatchesForEveryExtremeOfLightAndOffset)
                 }
             }
         }
+    }
+}
+
+TEST_P(FrameExactness, LitPictureMatchesWhereTheAlternatePictureCoversPartOfEachRow)
+{
+    // Each row of the alternate picture covers one run of columns, from none
+    // to the whole row, narrower and wider than a step, at either edge and
+    // inside, with holes of no coverage in it; the picture's offsets move
+    // the runs partly or wholly out of the frame.
+    RandomScene fast(8, [] { return 0u; });
+    RandomScene literal(8, [] { return 0u; });
+    const std::int32_t widths[] = {0, 1, 2, 3, 5, 7, 8, 9, 15, 16, 17, 31, 33, 64, 100, 239, 240};
+    for (std::int32_t y = 0; y < 240; ++y) {
+        const std::int32_t width = widths[y % 17];
+        const std::int32_t first = (y * 37) % (241 - width);
+        for (std::int32_t x = 0; x < 240; ++x) {
+            std::uint32_t& pixel = literal.demo.alternatePicture->pixels[y * 240 + x];
+            if (x < first || x >= first + width || (x - first) % 11 == 4)
+                pixel &= 0x00FFFFFFu;
+            else
+                pixel |= 0x01000000u;
+            fast.demo.alternatePicture->pixels[y * 240 + x] = pixel;
+        }
+    }
+    const AlternateCover cover(*fast.demo.alternatePicture);
+    const std::int32_t offsets[][2] = {{-60, -60}, {60, 60}, {-60, 60}, {0, 0}, {37, -13}, {-1, 1}, {-59, 7}};
+    for (const auto& offset : offsets) {
+        const FrameParameters parameters{offset[0], offset[1], 177, 208, true, 0, 0x003E3E7Eu};
+        DrawLitPicture(*fast.demo.frame, *fast.demo.picture, *fast.demo.alternatePicture, cover, *fast.demo.lighting,
+                       parameters);
+        ReferenceDrawLitPicture(*literal.demo.frame, *literal.demo.picture, *literal.demo.alternatePicture,
+                                *literal.demo.normalMap, parameters);
+        ASSERT_EQ(FirstDifference(*fast.demo.frame, *literal.demo.frame), "")
+            << "offset " << offset[0] << ", " << offset[1];
     }
 }
 
@@ -182,7 +216,8 @@ TEST_P(FrameExactness, LitPictureMatchesWhereNormalsFaceTheLight)
         }
         const LightingTables tables(normals);
         const FrameParameters parameters{0, 0, light.first, light.second, false, 0, 0x003E3E7Eu};
-        DrawLitPicture(*fast.demo.frame, *fast.demo.picture, *fast.demo.alternatePicture, tables, parameters);
+        DrawLitPicture(*fast.demo.frame, *fast.demo.picture, *fast.demo.alternatePicture, *fast.demo.alternateCover,
+                       tables, parameters);
         ReferenceDrawLitPicture(*literal.demo.frame, *literal.demo.picture, *literal.demo.alternatePicture, normals,
                                 parameters);
         ASSERT_EQ(FirstDifference(*fast.demo.frame, *literal.demo.frame), "")

@@ -122,7 +122,7 @@ TEST(DrawLitPicture, PictureMovesOverAFixedNormalMap)
 
     FrameParameters p = Advance(0, 0);
     p.pictureOffsetX = 60;
-    DrawLitPicture(frame, picture, alternate, LightingTables(normals), p);
+    DrawLitPicture(frame, picture, alternate, AlternateCover(alternate), LightingTables(normals), p);
     const std::uint32_t covered = BlendPixel(0x00FF8040, p.background, 0xFF);
     for (int y = 0; y < 240; y += 13) {
         for (int x = 0; x < 240; ++x) {
@@ -134,7 +134,7 @@ TEST(DrawLitPicture, PictureMovesOverAFixedNormalMap)
     }
     p.pictureOffsetX = -60;
     p.pictureOffsetY = 60;
-    DrawLitPicture(frame, picture, alternate, LightingTables(normals), p);
+    DrawLitPicture(frame, picture, alternate, AlternateCover(alternate), LightingTables(normals), p);
     EXPECT_EQ(frame.pixels[0], ReferenceLightPixel(p.background, 0x00406080, p.lightX, p.lightY));
     EXPECT_EQ(frame.pixels[60], ReferenceLightPixel(covered, 0x00406080, p.lightX - 60, p.lightY));
     EXPECT_EQ(frame.pixels[180 * 240 + 60], ReferenceLightPixel(p.background, 0x00406080, p.lightX - 60, p.lightY - 180));
@@ -155,18 +155,38 @@ TEST(DrawLitPicture, RedIsCoverageAndTheAlternateBlinksOverTheBackground)
     const std::uint32_t bg = p.background;
     auto lit = [&](std::uint32_t colour, int x) { return ReferenceLightPixel(colour, 0x000000FF, p.lightX - x, p.lightY); };
 
-    DrawLitPicture(frame, picture, alternate, LightingTables(normals), p);
+    DrawLitPicture(frame, picture, alternate, AlternateCover(alternate), LightingTables(normals), p);
     EXPECT_EQ(frame.pixels[0], lit(BlendPixel(bg, bg, 0), 0)); // (background.ch * 255) >> 8
     EXPECT_EQ(frame.pixels[1], lit(BlendPixel(0x00FF1020, bg, 255), 1));
     EXPECT_EQ(frame.pixels[2], lit(BlendPixel(0x000000FF, bg, 0), 2));
 
     p.blinkOn = true;
-    DrawLitPicture(frame, picture, alternate, LightingTables(normals), p);
+    DrawLitPicture(frame, picture, alternate, AlternateCover(alternate), LightingTables(normals), p);
     const std::uint32_t smile = BlendPixel(0x80FFFFFF, bg, 0x80);
     EXPECT_EQ(frame.pixels[2], lit(BlendPixel(smile, bg, (smile >> 16) & 0xFF), 2));
     EXPECT_EQ(frame.pixels[3], lit(BlendPixel(0x000000FF, bg, 0), 3));
     for (int i = 0; i < 240 * 240; ++i)
         ASSERT_EQ(frame.pixels[i] >> 24, 0u) << i;
+}
+
+TEST(AlternateCover, SpansTheFirstToTheLastCoveringPixelOfEachRow)
+{
+    Bitmap alternate;
+    Fill(alternate, 240, 3, 0x00FFFFFF); // colour without coverage covers nothing
+    alternate.pixels[240 + 5] = 0x01000000;
+    alternate.pixels[240 + 6] = 0x00FFFFFF; // a hole inside the span
+    alternate.pixels[240 + 9] = 0xFF000000;
+    alternate.pixels[2 * 240] = 0x80000000;
+    alternate.pixels[2 * 240 + 239] = 0x80000000;
+
+    const AlternateCover cover(alternate);
+    EXPECT_EQ(cover.rows[0].first, cover.rows[0].end);
+    EXPECT_EQ(cover.rows[1].first, 5);
+    EXPECT_EQ(cover.rows[1].end, 10);
+    EXPECT_EQ(cover.rows[2].first, 0);
+    EXPECT_EQ(cover.rows[2].end, 240);
+    for (int y = 3; y < AlternateCover::kRows; ++y) // past the bitmap
+        ASSERT_EQ(cover.rows[y].first, cover.rows[y].end) << y;
 }
 
 TEST(RenderLitPicture, ReadsTheClockOnceAndReturnsTheLight)
@@ -178,7 +198,7 @@ TEST(RenderLitPicture, ReadsTheClockOnceAndReturnsTheLight)
     Fill(normals, 240, 240, 0x00808080);
     int reads = 0;
     AnimationClock clock{[&reads] { return static_cast<std::uint32_t>(100 * ++reads); }, 0, 0.0f};
-    const LightPosition light = RenderLitPicture(frame, picture, alternate, LightingTables(normals), clock);
+    const LightPosition light = RenderLitPicture(frame, picture, alternate, AlternateCover(alternate), LightingTables(normals), clock);
     EXPECT_EQ(reads, 1);
     EXPECT_EQ(light.lightX, 208);
     EXPECT_EQ(light.lightY, 208);

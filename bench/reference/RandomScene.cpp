@@ -37,6 +37,7 @@ RandomScene::RandomScene(std::uint32_t seed, MillisecondClock clock)
             demo.alternatePicture->pixels[i] &= 0x00FFFFFFu;
     }
     demo.lighting = std::make_unique<LightingTables>(*demo.normalMap);
+    demo.alternateCover = std::make_unique<AlternateCover>(*demo.alternatePicture);
     demo.clock.read = std::move(clock);
     demo.clock.startTime = demo.clock.read();
     demo.clock.elapsed = 0.0f;
