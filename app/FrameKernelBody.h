@@ -97,9 +97,6 @@ U32 ByteSelection()
 template <int G>
 struct PortableIsa {
     static constexpr int kGroup = G;
-    // Whether the light is first estimated in single precision (see
-    // EstimateLight), which saves more work than the doubtful steps cost.
-    static constexpr bool kEstimates = true;
     using V = Vectors<G>;
 
     static typename V::HalfF64 Widen(typename V::HalfF32 v) { return __builtin_convertvector(v, typename V::HalfF64); }
@@ -472,28 +469,17 @@ void DrawLitPicture(const LitPictureJob& job)
         // Three steps at a time give the processor independent chains to
         // overlap; 240 is a multiple of three steps at every width.
         for (std::int32_t x = 0; x < kSize; x += 3 * G) {
-            if constexpr (Isa::kEstimates) {
-                LightEstimate<G> light[3];
-                for (int step = 0; step < 3; ++step)
-                    light[step] =
-                        EstimateLight<Isa>(normals, normalRow + x + step * G, directions, directionRow + x + step * G);
-                for (int step = 0; step < 3; ++step) {
-                    const std::int32_t at = x + step * G;
-                    U32 k = light[step].k;
-                    U32 v = light[step].v;
-                    if (Isa::AnyLane(light[step].doubtful))
-                        ExactFactors<Isa>(normals, normalRow + at, directions, directionRow + at, k, v);
-                    finish(at, k, v);
-                }
-            } else {
-                HalfLight<Isa> halves[6];
-                for (int h = 0; h < 6; ++h)
-                    halves[h] = LightHalf<Isa>(normals, normalRow + x + h * G / 2, directions, directionRow + x + h * G / 2);
-                for (int step = 0; step < 3; ++step) {
-                    const U32 k = Isa::TruncateTwice(halves[2 * step].d * 220.0, halves[2 * step + 1].d * 220.0);
-                    const U32 v = Isa::SpecularLevels(halves[2 * step].d16, halves[2 * step + 1].d16);
-                    finish(x + step * G, k, v);
-                }
+            LightEstimate<G> light[3];
+            for (int step = 0; step < 3; ++step)
+                light[step] =
+                    EstimateLight<Isa>(normals, normalRow + x + step * G, directions, directionRow + x + step * G);
+            for (int step = 0; step < 3; ++step) {
+                const std::int32_t at = x + step * G;
+                U32 k = light[step].k;
+                U32 v = light[step].v;
+                if (Isa::AnyLane(light[step].doubtful))
+                    ExactFactors<Isa>(normals, normalRow + at, directions, directionRow + at, k, v);
+                finish(at, k, v);
             }
         }
     }
