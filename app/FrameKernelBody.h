@@ -453,11 +453,6 @@ void DrawLitPicture(const LitPictureJob& job)
         ComposeRow<Isa>(job, background, y, colours);
         const std::int32_t normalRow = y * kSize;
         const std::int32_t directionRow = y * kDirectionSpan;
-        const auto finish = [&](std::int32_t at, U32 k, U32 v) {
-            if (job.lightFieldUse == LightFieldUse::Keep)
-                Store(job.lightField + normalRow + at, k | (v << 8));
-            Store(frame + normalRow + at, LightColour<Isa>(Load<U32>(colours + at), k, v));
-        };
         if (job.lightFieldUse == LightFieldUse::Use) {
             for (std::int32_t x = 0; x < kSize; x += G) {
                 const U32 kept = Load<U32>(job.lightField + normalRow + x);
@@ -466,8 +461,13 @@ void DrawLitPicture(const LitPictureJob& job)
             }
             continue;
         }
-        // Three steps at a time give the processor independent chains to
-        // overlap; 240 is a multiple of three steps at every width.
+        // k and v of the whole row first, then its colours: the estimates of
+        // a row depend on nothing else, so the processor overlaps their long
+        // chains of products. Three steps at a time give it independent
+        // chains within an iteration; 240 is a multiple of three steps at
+        // every width.
+        std::uint32_t rowK[kSize];
+        std::uint32_t rowV[kSize];
         for (std::int32_t x = 0; x < kSize; x += 3 * G) {
             LightEstimate<G> light[3];
             for (int step = 0; step < 3; ++step)
@@ -479,8 +479,16 @@ void DrawLitPicture(const LitPictureJob& job)
                 U32 v = light[step].v;
                 if (Isa::AnyLane(light[step].doubtful))
                     ExactFactors<Isa>(normals, normalRow + at, directions, directionRow + at, k, v);
-                finish(at, k, v);
+                Store(rowK + at, k);
+                Store(rowV + at, v);
             }
+        }
+        for (std::int32_t x = 0; x < kSize; x += G) {
+            const U32 k = Load<U32>(rowK + x);
+            const U32 v = Load<U32>(rowV + x);
+            if (job.lightFieldUse == LightFieldUse::Keep)
+                Store(job.lightField + normalRow + x, k | (v << 8));
+            Store(frame + normalRow + x, LightColour<Isa>(Load<U32>(colours + x), k, v));
         }
     }
 }
