@@ -97,6 +97,10 @@ U32 ByteSelection()
 template <int G>
 struct PortableIsa {
     static constexpr int kGroup = G;
+    // Whether the light is estimated from the directions' scale (see
+    // EstimateScaledDot): it pays where the light waits on memory more than
+    // on arithmetic, as on the wide levels.
+    static constexpr bool kScaledEstimate = false;
     using V = Vectors<G>;
 
     static typename V::HalfF64 Widen(typename V::HalfF32 v) { return __builtin_convertvector(v, typename V::HalfF64); }
@@ -339,22 +343,35 @@ void ComposeRow(const LitPictureJob& job, const BackgroundTerms<Isa::kGroup>& te
 
 // The light of a step in single precision, where that settles k and s.
 //
-// From the same floats as the literal double-precision d, the single-
-// precision d (its three products and two sums each rounded to single
-// precision) differs from it by less than 3.0001 x 2^-24 + 2^-52 < 2^-22:
-// every product, and every partial sum, is at most 1.0001 in magnitude,
-// for both vectors are unit vectors to within the rounding of their
-// components. Clamping at 0 keeps that bound.
-// - k: d x 220 in single precision then lies within 220 x 2^-22 + 2^-17
-//   (its own rounding) < 6.1 x 10^-5 of the literal d x 220, so if x - m
-//   and x + m, each rounded (by at most 2^-17), truncate alike for
-//   m = 2^-13, the literal truncation is that value too.
+// The estimate d' of d comes one of two ways, each from the same floats as
+// the literal double-precision d (u = 2^-24):
+// - From the unit directions: three products and two sums, each rounded to
+//   single precision, put d' within 3.0001 u + 2^-52 of d, since every
+//   product and partial sum is at most 1.0001 in magnitude, both vectors
+//   being unit vectors to within the rounding of their components.
+// - From the direction before it was normalised, a = (lightX - x, lightY -
+//   y, 40) of small integers, and the single-precision reciprocal r of its
+//   length: d' = r x ((a_z n_z + a_y n_y) + a_x n_x), every operation
+//   rounded to single precision. The literal d sums n_i l_i, where l_i is
+//   a_i q rounded to single precision and r rounds q. With P = q (|a_x n_x|
+//   + |a_y n_y| + |a_z n_z|), at most 1.0001, the sum is within 3.0001 u P
+//   / q of its exact value, r and the last product add 2u relative, and the
+//   literal rounding of each l_i u relative: d' lies within 6.0001 u P +
+//   2^-52. It reads one plane of r where the other way reads three of
+//   directions, for two more operations a step.
+// Either way d' lies within 3.58 x 10^-7 of the literal d, and clamping both
+// at 0 keeps that bound.
+// - k: d' x 220 in single precision then lies within 220 x 3.58 x 10^-7 +
+//   2^-17 (its own rounding) < 8.7 x 10^-5 of the literal d x 220, so if
+//   x - m and x + m, each rounded (by at most 2^-17), truncate alike for
+//   m = 2^-13 (> 8.7 x 10^-5 + 2^-17), the literal truncation is that value
+//   too.
 // - s: four single-precision squarings add a relative error below 15 x
-//   2^-24, the difference in d at most 16 x 2^-22 to d^16 (d being at most
-//   1.0001), and the literal rounding of d^16 to single precision 2^-24:
-//   f x 256 lies within 256 x 4.8 x 10^-6 < 1.23 x 10^-3 of the literal
-//   f x 256, so the same test with m = 2^-9 (the sums rounded by at most
-//   2^-16) settles s.
+//   2^-24, the difference in d at most 16 x 3.58 x 10^-7 to d^16 (d being at
+//   most 1.0001), and the literal rounding of d^16 to single precision
+//   2^-24: f x 256 lies within 256 x 6.7 x 10^-6 < 1.72 x 10^-3 of the
+//   literal f x 256, so the same test with m = 2^-9 (> 1.72 x 10^-3 + 2^-16,
+//   the sums rounded by at most 2^-16) settles s.
 // A lane too near a step of either is doubtful; a step with a doubtful
 // lane is worked in double precision instead. With random normals about
 // one lane in 500 is.
@@ -365,20 +382,42 @@ struct LightEstimate {
     typename Vectors<G>::U32 doubtful;
 };
 
+// d' from the unit directions; n and l point at the three planes of the
+// normal and of the direction, each at the step's first pixel.
 template <typename Isa>
-LightEstimate<Isa::kGroup> EstimateLight(const float* const n[3], std::int32_t ni, const float* const l[3],
-                                         std::int32_t li)
+typename Vectors<Isa::kGroup>::F32 EstimateDot(const float* const n[3], std::int32_t ni, const float* const l[3],
+                                               std::int32_t li)
 {
-    using V = Vectors<Isa::kGroup>;
-    using F32 = typename V::F32;
-    using U32 = typename V::U32;
+    using F32 = typename Vectors<Isa::kGroup>::F32;
     const F32 nx = Load<F32>(n[0] + ni);
     const F32 ny = Load<F32>(n[1] + ni);
     const F32 nz = Load<F32>(n[2] + ni);
     const F32 lx = Load<F32>(l[0] + li);
     const F32 ly = Load<F32>(l[1] + li);
     const F32 lz = Load<F32>(l[2] + li);
-    const F32 d = Isa::AtLeastZero(nz * lz + ny * ly + nx * lx);
+    return nz * lz + ny * ly + nx * lx;
+}
+
+// d' from the scale r at `scale`; ax holds a_x of each lane, ay is a_y of
+// the row.
+template <typename Isa>
+typename Vectors<Isa::kGroup>::F32 EstimateScaledDot(const float* const n[3], std::int32_t ni, const float* scale,
+                                                     typename Vectors<Isa::kGroup>::F32 ax, float ay)
+{
+    using F32 = typename Vectors<Isa::kGroup>::F32;
+    const F32 nx = Load<F32>(n[0] + ni);
+    const F32 ny = Load<F32>(n[1] + ni);
+    const F32 nz = Load<F32>(n[2] + ni);
+    return Load<F32>(scale) * (nz * 40.0f + ny * ay + nx * ax);
+}
+
+// k and v from d', and where they are doubtful.
+template <typename Isa>
+LightEstimate<Isa::kGroup> SettleLight(typename Vectors<Isa::kGroup>::F32 dot)
+{
+    using F32 = typename Vectors<Isa::kGroup>::F32;
+    using U32 = typename Vectors<Isa::kGroup>::U32;
+    const F32 d = Isa::AtLeastZero(dot);
     constexpr float kDiffuseMargin = 0x1p-13f;
     constexpr float kSpecularMargin = 0x1p-9f;
     const F32 x = d * 220.0f;
@@ -443,11 +482,16 @@ void DrawLitPicture(const LitPictureJob& job)
 {
     constexpr int G = Isa::kGroup;
     using U32 = typename Vectors<G>::U32;
+    using F32 = typename Vectors<G>::F32;
     const float* const normals[3] = {job.normalX, job.normalY, job.normalZ};
     const float* const directions[3] = {job.directionX, job.directionY, job.directionZ};
     std::uint32_t* const frame = job.frame;
 
     const BackgroundTerms<G> background(job.background);
+    // a_x of the first step's lanes: lightX - x for x = 0, 1, ...
+    F32 firstAx;
+    for (int lane = 0; lane < G; ++lane)
+        firstAx[lane] = static_cast<float>(job.lightX - lane);
     std::uint32_t colours[kSize];
     for (std::int32_t y = 0; y < kSize; ++y) {
         ComposeRow<Isa>(job, background, y, colours);
@@ -468,11 +512,20 @@ void DrawLitPicture(const LitPictureJob& job)
         // every width.
         std::uint32_t rowK[kSize];
         std::uint32_t rowV[kSize];
-        for (std::int32_t x = 0; x < kSize; x += 3 * G) {
+        const float ay = static_cast<float>(job.lightY - y);
+        F32 ax = firstAx;
+        for (std::int32_t x = 0; x < kSize; x += 3 * G, ax -= static_cast<float>(3 * G)) {
             LightEstimate<G> light[3];
-            for (int step = 0; step < 3; ++step)
-                light[step] =
-                    EstimateLight<Isa>(normals, normalRow + x + step * G, directions, directionRow + x + step * G);
+            for (int step = 0; step < 3; ++step) {
+                const std::int32_t at = x + step * G;
+                if constexpr (Isa::kScaledEstimate)
+                    light[step] = SettleLight<Isa>(EstimateScaledDot<Isa>(
+                        normals, normalRow + at, job.directionScale + directionRow + at,
+                        ax - static_cast<float>(step * G), ay));
+                else
+                    light[step] =
+                        SettleLight<Isa>(EstimateDot<Isa>(normals, normalRow + at, directions, directionRow + at));
+            }
             for (int step = 0; step < 3; ++step) {
                 const std::int32_t at = x + step * G;
                 U32 k = light[step].k;

@@ -13,13 +13,14 @@ constexpr std::size_t kDirectionCount = LightingTables::kDirectionSpan * Lightin
 LightingTables::LightingTables(const Bitmap& normalMap)
 {
     block = static_cast<float*>(
-        RequireAllocation(std::malloc(3 * (kNormalCount + kDirectionCount) * sizeof(float)), "the lighting tables"));
+        RequireAllocation(std::malloc((3 * kNormalCount + 4 * kDirectionCount) * sizeof(float)), "the lighting tables"));
     normalX = block;
     normalY = normalX + kNormalCount;
     normalZ = normalY + kNormalCount;
     directionX = normalZ + kNormalCount;
     directionY = directionX + kDirectionCount;
     directionZ = directionY + kDirectionCount;
+    directionScale = directionZ + kDirectionCount;
 
     for (std::size_t i = 0; i < kNormalCount; ++i) {
         const std::uint32_t word = normalMap.pixels[i];
@@ -35,8 +36,9 @@ LightingTables::LightingTables(const Bitmap& normalMap)
         for (std::int32_t column = 0; column < kDirectionSpan; ++column) {
             Vector3 direction{static_cast<float>(kFrameSize - column), static_cast<float>(kFrameSize - row),
                               static_cast<float>(kLightHeight)};
-            direction.Normalize();
+            const double length = direction.Normalize();
             const std::size_t i = static_cast<std::size_t>(row) * kDirectionSpan + column;
+            directionScale[i] = static_cast<float>(1.0 / length);
             directionX[i] = direction.x;
             directionY[i] = direction.y;
             directionZ[i] = direction.z;

@@ -42,6 +42,11 @@ public:
     float* directionX;
     float* directionY;
     float* directionZ;
+    // 1 / the length of that vector before it was normalised, rounded to
+    // single precision: the vector times it is the direction to within the
+    // rounding of its components, in one plane instead of three, for the
+    // estimate of the light.
+    float* directionScale;
 
     // The light worked out from these tables in a recent frame, kept for
     // the frames after it while the light stays put: a cache that frames

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "FilledBitmap.h"
 #include "LightingTables.h"
@@ -109,6 +110,24 @@ TEST(FrameParameters, ClockIsASignedDifferenceAcrossTheWrap)
     clock = AnimationClock{Fixed(0x80000000u), 0, 0.0f}; // the most negative difference
     AdvanceFrameParameters(clock);
     EXPECT_EQ(clock.elapsed, static_cast<float>(-2147483648.0 * static_cast<double>(0.001f)));
+}
+
+TEST(LightingTables, DirectionsAndTheirScaleComeFromTheSameVector)
+{
+    Bitmap normals;
+    Fill(normals, 240, 240, 0x00406080);
+    const LightingTables tables(normals);
+    // Entry (row, column) points (240 - column, 240 - row, 40).
+    for (const auto& entry : {std::make_pair(0, 0), std::make_pair(240, 240), std::make_pair(359, 17)}) {
+        const std::int32_t i = entry.first * LightingTables::kDirectionSpan + entry.second;
+        Vector3 direction{static_cast<float>(240 - entry.second), static_cast<float>(240 - entry.first), 40.0f};
+        const double length = direction.Normalize();
+        EXPECT_EQ(tables.directionX[i], direction.x);
+        EXPECT_EQ(tables.directionY[i], direction.y);
+        EXPECT_EQ(tables.directionZ[i], direction.z);
+        EXPECT_EQ(tables.directionScale[i], static_cast<float>(1.0 / length));
+    }
+    EXPECT_EQ(tables.directionScale[240 * LightingTables::kDirectionSpan + 240], 1.0f / 40.0f);
 }
 
 TEST(DrawLitPicture, PictureMovesOverAFixedNormalMap)
