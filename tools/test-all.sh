@@ -2,7 +2,7 @@
 # Builds everything and runs every test: the native build, the same tests
 # built with the address and undefined-behaviour sanitizers, the Windows
 # build tested under Wine, the 64-bit ARM build under qemu, then the web page
-# in headless chromium.
+# under Node and in headless chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh --tests
@@ -32,7 +32,9 @@ cmake --build build-arm64 -j"$jobs"
 ctest --test-dir build-arm64 --output-on-failure -j"$jobs"
 bash tools/compare-captures.sh build/bin/demo-capture -- build-arm64/launchers/demo-capture
 
-# The web page: built with emscripten, then tested in headless chromium,
-# its frames against those of the native demo-capture built above.
+# The web page: built with emscripten, its frame kernels tested under Node
+# against the literal frame, then the page tested in headless chromium, its
+# frames against those of the native demo-capture built above.
 bash tools/build-web.sh
+ctest --test-dir build-wasm --output-on-failure
 node --test tests/web/
