@@ -125,8 +125,16 @@ struct PortableIsa {
         return (typename V::F32)((typename V::I32)d & (d > 0.0f));
     }
 
-    // trunc(x) for x from -1 to 2^23.
-    static typename V::I32 Truncate(typename V::F32 x) { return __builtin_convertvector(x, typename V::I32); }
+    // trunc(above), with the lanes where trunc(below) is another value
+    // marked in `differs`; both from -1 to 2^23.
+    static typename V::U32 TruncateAndCompare(typename V::F32 above, typename V::F32 below,
+                                              typename V::U32& differs)
+    {
+        using I32 = typename V::I32;
+        const I32 truncated = __builtin_convertvector(above, I32);
+        differs = (typename V::U32)(truncated ^ __builtin_convertvector(below, I32));
+        return (typename V::U32)truncated;
+    }
 
     // Byte N of each 32-bit lane in the lane's low byte, and in the low
     // bytes of both its 16-bit halves.
@@ -421,15 +429,15 @@ LightEstimate<Isa::kGroup> SettleLight(typename Vectors<Isa::kGroup>::F32 dot)
     constexpr float kDiffuseMargin = 0x1p-13f;
     constexpr float kSpecularMargin = 0x1p-9f;
     const F32 x = d * 220.0f;
-    const U32 k = (U32)Isa::Truncate(x + kDiffuseMargin);
-    const U32 kBelow = (U32)Isa::Truncate(x - kDiffuseMargin);
+    U32 kDoubtful;
+    const U32 k = Isa::TruncateAndCompare(x + kDiffuseMargin, x - kDiffuseMargin, kDoubtful);
     const F32 d2 = d * d;
     const F32 d4 = d2 * d2;
     const F32 d8 = d4 * d4;
     const F32 y = d8 * d8 * 256.0f;
-    const U32 s = (U32)Isa::Truncate(y + kSpecularMargin);
-    const U32 sBelow = (U32)Isa::Truncate(y - kSpecularMargin);
-    return {Isa::Twice(k), Isa::LessOne(s), (k ^ kBelow) | (s ^ sBelow)};
+    U32 sDoubtful;
+    const U32 s = Isa::TruncateAndCompare(y + kSpecularMargin, y - kSpecularMargin, sDoubtful);
+    return {Isa::Twice(k), Isa::LessOne(s), kDoubtful | sDoubtful};
 }
 
 // d and d^16 of half a step of pixels, in double precision as the literal

@@ -34,11 +34,15 @@ struct BaselineIsa : PortableIsa<4> {
     // WebAssembly converts to integers with saturation, at the cost of a
     // few instructions, or for pairs of doubles lane by lane; whole-vector
     // rounding and the adder do it here. trunc(x) + 2^23 is exact for x from
-    // -1 to 2^23 and leaves trunc(x) in the low bits of the float.
-    static V::I32 Truncate(V::F32 x)
+    // -1 to 2^23 and leaves trunc(x) in the low bits of the float. The two
+    // truncations are compared as floats, where -0 equals 0 as their
+    // integers do, so only one of them needs converting.
+    static V::U32 TruncateAndCompare(V::F32 above, V::F32 below, V::U32& differs)
     {
-        const v128_t biased = wasm_f32x4_add(wasm_f32x4_trunc((v128_t)x), wasm_f32x4_const_splat(8388608.0f));
-        return (V::I32)wasm_i32x4_sub(biased, wasm_i32x4_const_splat(0x4B000000));
+        const v128_t truncated = wasm_f32x4_trunc((v128_t)above);
+        differs = (V::U32)wasm_f32x4_ne(truncated, wasm_f32x4_trunc((v128_t)below));
+        const v128_t biased = wasm_f32x4_add(truncated, wasm_f32x4_const_splat(8388608.0f));
+        return (V::U32)wasm_i32x4_sub(biased, wasm_i32x4_const_splat(0x4B000000));
     }
 
     // Likewise trunc(x) + 2^52 for doubles, leaving trunc(x) in the low word
