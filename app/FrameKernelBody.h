@@ -406,17 +406,17 @@ typename Vectors<Isa::kGroup>::F32 EstimateDot(const float* const n[3], std::int
     return nz * lz + ny * ly + nx * lx;
 }
 
-// d' from the scale r at `scale`; ax holds a_x of each lane, ay is a_y of
-// the row.
+// d' from the scale r at `scale`; raisedNz holds a_z n_z rounded, ax a_x of
+// the step's columns, and ay is a_y of the row: every product with a
+// constant of the frame or the row comes from memory ready-made.
 template <typename Isa>
-typename Vectors<Isa::kGroup>::F32 EstimateScaledDot(const float* const n[3], std::int32_t ni, const float* scale,
-                                                     typename Vectors<Isa::kGroup>::F32 ax, float ay)
+typename Vectors<Isa::kGroup>::F32 EstimateScaledDot(const float* const n[3], const float* raisedNz, std::int32_t ni,
+                                                     const float* scale, const float* ax, float ay)
 {
     using F32 = typename Vectors<Isa::kGroup>::F32;
     const F32 nx = Load<F32>(n[0] + ni);
     const F32 ny = Load<F32>(n[1] + ni);
-    const F32 nz = Load<F32>(n[2] + ni);
-    return Load<F32>(scale) * (nz * 40.0f + ny * ay + nx * ax);
+    return Load<F32>(scale) * (Load<F32>(raisedNz + ni) + ny * ay + nx * Load<F32>(ax));
 }
 
 // k and v from d', and where they are doubtful.
@@ -490,16 +490,15 @@ void DrawLitPicture(const LitPictureJob& job)
 {
     constexpr int G = Isa::kGroup;
     using U32 = typename Vectors<G>::U32;
-    using F32 = typename Vectors<G>::F32;
     const float* const normals[3] = {job.normalX, job.normalY, job.normalZ};
     const float* const directions[3] = {job.directionX, job.directionY, job.directionZ};
     std::uint32_t* const frame = job.frame;
 
     const BackgroundTerms<G> background(job.background);
-    // a_x of the first step's lanes: lightX - x for x = 0, 1, ...
-    F32 firstAx;
-    for (int lane = 0; lane < G; ++lane)
-        firstAx[lane] = static_cast<float>(job.lightX - lane);
+    // a_x of every column, the same in every row: lightX - x.
+    float ax[kSize];
+    for (std::int32_t x = 0; x < kSize; ++x)
+        ax[x] = static_cast<float>(job.lightX - x);
     std::uint32_t colours[kSize];
     for (std::int32_t y = 0; y < kSize; ++y) {
         ComposeRow<Isa>(job, background, y, colours);
@@ -521,15 +520,13 @@ void DrawLitPicture(const LitPictureJob& job)
         std::uint32_t rowK[kSize];
         std::uint32_t rowV[kSize];
         const float ay = static_cast<float>(job.lightY - y);
-        F32 ax = firstAx;
-        for (std::int32_t x = 0; x < kSize; x += 3 * G, ax -= static_cast<float>(3 * G)) {
+        for (std::int32_t x = 0; x < kSize; x += 3 * G) {
             LightEstimate<G> light[3];
             for (int step = 0; step < 3; ++step) {
                 const std::int32_t at = x + step * G;
                 if constexpr (Isa::kScaledEstimate)
                     light[step] = SettleLight<Isa>(EstimateScaledDot<Isa>(
-                        normals, normalRow + at, job.directionScale + directionRow + at,
-                        ax - static_cast<float>(step * G), ay));
+                        normals, job.raisedNormalZ, normalRow + at, job.directionScale + directionRow + at, ax + at, ay));
                 else
                     light[step] =
                         SettleLight<Isa>(EstimateDot<Isa>(normals, normalRow + at, directions, directionRow + at));

@@ -25,6 +25,7 @@ struct LitPictureJob {
     const float* normalX;
     const float* normalY;
     const float* normalZ;
+    const float* raisedNormalZ;
     // The light-direction planes and their scale (LightingTables), already
     // offset to the entry of frame pixel (0, 0) under this frame's light;
     // rows 360 entries apart.

@@ -13,11 +13,12 @@ constexpr std::size_t kDirectionCount = LightingTables::kDirectionSpan * Lightin
 LightingTables::LightingTables(const Bitmap& normalMap)
 {
     block = static_cast<float*>(
-        RequireAllocation(std::malloc((3 * kNormalCount + 4 * kDirectionCount) * sizeof(float)), "the lighting tables"));
+        RequireAllocation(std::malloc((4 * kNormalCount + 4 * kDirectionCount) * sizeof(float)), "the lighting tables"));
     normalX = block;
     normalY = normalX + kNormalCount;
     normalZ = normalY + kNormalCount;
-    directionX = normalZ + kNormalCount;
+    raisedNormalZ = normalZ + kNormalCount;
+    directionX = raisedNormalZ + kNormalCount;
     directionY = directionX + kDirectionCount;
     directionZ = directionY + kDirectionCount;
     directionScale = directionZ + kDirectionCount;
@@ -30,6 +31,7 @@ LightingTables::LightingTables(const Bitmap& normalMap)
         normalX[i] = normal.x;
         normalY[i] = normal.y;
         normalZ[i] = normal.z;
+        raisedNormalZ[i] = normal.z * static_cast<float>(kLightHeight);
     }
 
     for (std::int32_t row = 0; row < kDirectionSpan; ++row) {

@@ -37,6 +37,9 @@ public:
     float* normalX;
     float* normalY;
     float* normalZ;
+    // normalZ x 40 (the light's height) rounded to single precision, as the
+    // estimate of the light takes it.
+    float* raisedNormalZ;
     // The unit vector from a frame pixel towards the light, 360 x 360 entries
     // per component: entry (row, column) points (240 - column, 240 - row, 40).
     float* directionX;

@@ -66,6 +66,7 @@ void DrawLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternat
                             lighting.normalX,
                             lighting.normalY,
                             lighting.normalZ,
+                            lighting.raisedNormalZ,
                             lighting.directionX + direction,
                             lighting.directionY + direction,
                             lighting.directionZ + direction,
