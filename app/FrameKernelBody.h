@@ -125,14 +125,20 @@ struct PortableIsa {
         return (typename V::F32)((typename V::I32)d & (d > 0.0f));
     }
 
-    // trunc(above), with the lanes where trunc(below) is another value
-    // marked in `differs`; both from -1 to 2^23.
-    static typename V::U32 TruncateAndCompare(typename V::F32 above, typename V::F32 below,
-                                              typename V::U32& differs)
+    // Lanes that SettleLight cannot settle: all ones where doubtful, 0
+    // elsewhere.
+    using Doubt = typename V::U32;
+
+    // The truncation of the values within a margin of x, for x from 0 to
+    // 2^23 - 1 and a margin below 1/2, and in `doubtful` the lanes where
+    // they may not all truncate alike (SettleLight). Here that is trunc(x +
+    // margin), and the lanes where x - margin, each rounded, truncates
+    // otherwise: one less, so the difference marks them.
+    static typename V::U32 TruncateWithin(typename V::F32 x, float margin, Doubt& doubtful)
     {
         using I32 = typename V::I32;
-        const I32 truncated = __builtin_convertvector(above, I32);
-        differs = (typename V::U32)(truncated ^ __builtin_convertvector(below, I32));
+        const I32 truncated = __builtin_convertvector(x + margin, I32);
+        doubtful = (typename V::U32)(__builtin_convertvector(x - margin, I32) - truncated);
         return (typename V::U32)truncated;
     }
 
@@ -162,8 +168,8 @@ struct PortableIsa {
     // (s x 255) >> 8 of lanes of 0 to 256: s - 1, or 0 for 0.
     static typename V::U32 LessOne(typename V::U32 s) { return s + (typename V::U32)((typename V::I32)s > 0); }
 
-    // Whether any lane is not 0.
-    static bool AnyLane(typename V::U32 lanes)
+    // Whether any lane is doubtful.
+    static bool AnyLane(Doubt lanes)
     {
         for (int i = 0; i < G; ++i) {
             if (lanes[i] != 0)
@@ -370,10 +376,12 @@ void ComposeRow(const LitPictureJob& job, const BackgroundTerms<Isa::kGroup>& te
 // Either way d' lies within 3.58 x 10^-7 of the literal d, and clamping both
 // at 0 keeps that bound.
 // - k: d' x 220 in single precision then lies within 220 x 3.58 x 10^-7 +
-//   2^-17 (its own rounding) < 8.7 x 10^-5 of the literal d x 220, so if
-//   x - m and x + m, each rounded (by at most 2^-17), truncate alike for
-//   m = 2^-13 (> 8.7 x 10^-5 + 2^-17), the literal truncation is that value
-//   too.
+//   2^-17 (its own rounding) < 8.7 x 10^-5 of the literal d x 220. Every
+//   value within m - 2^-17 of x truncates alike where x + m and x - m,
+//   each rounded (by at most 2^-17), truncate alike, and also where x - m
+//   rounded lies less than 1 - 2m above its truncation; either test
+//   (TruncateWithin) with m = 2^-13 (> 8.7 x 10^-5 + 2^-17) therefore
+//   gives the literal truncation.
 // - s: four single-precision squarings add a relative error below 15 x
 //   2^-24, the difference in d at most 16 x 3.58 x 10^-7 to d^16 (d being at
 //   most 1.0001), and the literal rounding of d^16 to single precision
@@ -383,11 +391,11 @@ void ComposeRow(const LitPictureJob& job, const BackgroundTerms<Isa::kGroup>& te
 // A lane too near a step of either is doubtful; a step with a doubtful
 // lane is worked in double precision instead. With random normals about
 // one lane in 500 is.
-template <int G>
+template <typename Isa>
 struct LightEstimate {
-    typename Vectors<G>::U32 k;
-    typename Vectors<G>::U32 v;
-    typename Vectors<G>::U32 doubtful;
+    typename Vectors<Isa::kGroup>::U32 k;
+    typename Vectors<Isa::kGroup>::U32 v;
+    typename Isa::Doubt doubtful;
 };
 
 // d' from the unit directions; n and l point at the three planes of the
@@ -421,7 +429,7 @@ typename Vectors<Isa::kGroup>::F32 EstimateScaledDot(const float* const n[3], co
 
 // k and v from d', and where they are doubtful.
 template <typename Isa>
-LightEstimate<Isa::kGroup> SettleLight(typename Vectors<Isa::kGroup>::F32 dot)
+LightEstimate<Isa> SettleLight(typename Vectors<Isa::kGroup>::F32 dot)
 {
     using F32 = typename Vectors<Isa::kGroup>::F32;
     using U32 = typename Vectors<Isa::kGroup>::U32;
@@ -429,15 +437,15 @@ LightEstimate<Isa::kGroup> SettleLight(typename Vectors<Isa::kGroup>::F32 dot)
     constexpr float kDiffuseMargin = 0x1p-13f;
     constexpr float kSpecularMargin = 0x1p-9f;
     const F32 x = d * 220.0f;
-    U32 kDoubtful;
-    const U32 k = Isa::TruncateAndCompare(x + kDiffuseMargin, x - kDiffuseMargin, kDoubtful);
+    typename Isa::Doubt kDoubtful;
+    const U32 k = Isa::TruncateWithin(x, kDiffuseMargin, kDoubtful);
     const F32 d2 = d * d;
     const F32 d4 = d2 * d2;
     const F32 d8 = d4 * d4;
     const F32 y = d8 * d8 * 256.0f;
-    U32 sDoubtful;
-    const U32 s = Isa::TruncateAndCompare(y + kSpecularMargin, y - kSpecularMargin, sDoubtful);
-    return {Isa::Twice(k), Isa::LessOne(s), kDoubtful | sDoubtful};
+    typename Isa::Doubt sDoubtful;
+    const U32 s = Isa::TruncateWithin(y, kSpecularMargin, sDoubtful);
+    return {Isa::Twice(k), Isa::LessOne(s), static_cast<typename Isa::Doubt>(kDoubtful | sDoubtful)};
 }
 
 // d and d^16 of half a step of pixels, in double precision as the literal
@@ -521,7 +529,7 @@ void DrawLitPicture(const LitPictureJob& job)
         std::uint32_t rowV[kSize];
         const float ay = static_cast<float>(job.lightY - y);
         for (std::int32_t x = 0; x < kSize; x += 3 * G) {
-            LightEstimate<G> light[3];
+            LightEstimate<Isa> light[3];
             for (int step = 0; step < 3; ++step) {
                 const std::int32_t at = x + step * G;
                 if constexpr (Isa::kScaledEstimate)

@@ -19,7 +19,21 @@ struct Avx512Isa : PortableIsa<16> {
     // the light takes about 24 instructions per sixteen pixels where the
     // double-precision light takes about 45, 12 of them widenings.
     static V::F32 AtLeastZero(V::F32 d) { return (V::F32)_mm512_maskz_max_ps(0xFFFF, (__m512)d, _mm512_setzero_ps()); }
-    static bool AnyLane(V::U32 lanes) { return _mm512_test_epi32_mask((__m512i)lanes, (__m512i)lanes) != 0; }
+    // The doubtful lanes as a mask, and the margin test from x - margin
+    // alone: a lane is doubtful where x - margin, rounded, lies 1 - 2 x
+    // margin or more above its truncation (below 0 it lies below it, and
+    // everything from -1 to 1 truncates to 0). That difference is exact,
+    // and the reduction takes it in one instruction where the other test
+    // takes a second sum and a second conversion.
+    using Doubt = __mmask16;
+    static V::U32 TruncateWithin(V::F32 x, float margin, Doubt& doubtful)
+    {
+        const __m512 below = _mm512_sub_ps((__m512)x, _mm512_set1_ps(margin));
+        const __m512 fraction = _mm512_reduce_ps(below, _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC);
+        doubtful = _mm512_cmp_ps_mask(fraction, _mm512_set1_ps(1.0f - 2 * margin), _CMP_GE_OQ);
+        return (V::U32)_mm512_maskz_cvttps_epi32(0xFFFF, below);
+    }
+    static bool AnyLane(Doubt lanes) { return lanes != 0; }
     static V::U32 Twice(V::U32 lanes) { return ByteTwice<0>(lanes); }
     static V::U32 SpecularWord(V::U32 v)
     {

@@ -22,10 +22,8 @@ struct BaselineIsa : PortableIsa<4> {
     static HalfF64 AtLeastZero(HalfF64 d) { return (HalfF64)_mm_max_pd((__m128d)d, _mm_setzero_pd()); }
     static V::F32 AtLeastZero(V::F32 d) { return (V::F32)_mm_max_ps((__m128)d, _mm_setzero_ps()); }
 
-    static bool AnyLane(V::U32 lanes)
-    {
-        return _mm_movemask_epi8(_mm_cmpeq_epi32((__m128i)lanes, _mm_setzero_si128())) != 0xFFFF;
-    }
+    // A doubtful lane's sign is set.
+    static bool AnyLane(V::U32 lanes) { return _mm_movemask_ps((__m128)lanes) != 0; }
 #elif defined(__wasm_simd128__)
     // The pseudo-maximum of 0 and d is d only where 0 < d, so 0 for not-a-number.
     static HalfF64 AtLeastZero(HalfF64 d) { return (HalfF64)wasm_f64x2_pmax(wasm_f64x2_const_splat(0.0), (v128_t)d); }
@@ -37,10 +35,10 @@ struct BaselineIsa : PortableIsa<4> {
     // -1 to 2^23 and leaves trunc(x) in the low bits of the float. The two
     // truncations are compared as floats, where -0 equals 0 as their
     // integers do, so only one of them needs converting.
-    static V::U32 TruncateAndCompare(V::F32 above, V::F32 below, V::U32& differs)
+    static V::U32 TruncateWithin(V::F32 x, float margin, Doubt& doubtful)
     {
-        const v128_t truncated = wasm_f32x4_trunc((v128_t)above);
-        differs = (V::U32)wasm_f32x4_ne(truncated, wasm_f32x4_trunc((v128_t)below));
+        const v128_t truncated = wasm_f32x4_trunc((v128_t)(x + margin));
+        doubtful = (V::U32)wasm_f32x4_ne(truncated, wasm_f32x4_trunc((v128_t)(x - margin)));
         const v128_t biased = wasm_f32x4_add(truncated, wasm_f32x4_const_splat(8388608.0f));
         return (V::U32)wasm_i32x4_sub(biased, wasm_i32x4_const_splat(0x4B000000));
     }
