@@ -32,9 +32,11 @@ case "${1:-}" in
 esac
 
 # python3: the build configures the window tests, which are written in it.
-# Mesa's EGL and its software OpenGL: on Wayland the window surface is shown
-# through an OpenGL renderer, which needs no graphics card this way.
-install_missing cmake g++ make libgtest-dev libbenchmark-dev libpng-dev libsdl2-dev python3 \
+# libwayland-dev: on Wayland the frames go to the compositor's shared memory.
+# Mesa's EGL and its software OpenGL: a Wayland compositor that shares no
+# memory is shown SDL's window surface, through an OpenGL renderer, which
+# needs no graphics card this way.
+install_missing cmake g++ make libgtest-dev libbenchmark-dev libpng-dev libsdl2-dev libwayland-dev python3 \
   libegl1 libgl1-mesa-dri
 # SDL shows the zoom chooser through zenity on Wayland.
 install_missing --no-install-recommends zenity
@@ -60,7 +62,8 @@ if ! dpkg --print-foreign-architectures | grep -qx arm64; then
   $SUDO dpkg --add-architecture arm64
   updated=no # the package lists must now include arm64
 fi
-install_missing g++-aarch64-linux-gnu qemu-user libsdl2-dev:arm64 libbenchmark-dev:arm64 libpng-dev:arm64
+install_missing g++-aarch64-linux-gnu qemu-user libsdl2-dev:arm64 libwayland-dev:arm64 libbenchmark-dev:arm64 \
+  libpng-dev:arm64
 
 # The page needs neither the desktop services nor the extras that these recommend.
 web_packages=(emscripten chromium)

@@ -8,6 +8,7 @@
 #include "DisplayWindow.h"
 #include "FrameStretch.h"
 #include "VideoDriver.h"
+#include "WaylandSharedBuffers.h"
 #include "WindowFormat.h"
 #include "X11SharedImages.h"
 #include "X11WindowLoss.h"
@@ -36,11 +37,18 @@ std::int32_t PresentToWindowSurface(const std::uint32_t* pixels)
 std::int32_t OpenPresentation()
 {
     DisplayState& state = displayState;
-    state.sharedImages = OpenSharedImages(state.window, state.rowConverter);
+    if (OpenSharedImages(state.window, state.rowConverter)) {
+        state.presenter = Presenter::X11Images;
+        return 1;
+    }
     // A window that another client has already destroyed is a window closed:
     // the first frame's events end the program.
-    if (state.sharedImages || X11WindowLost())
+    if (X11WindowLost())
         return 1;
+    if (OpenSharedBuffers(state.window, state.rowConverter)) {
+        state.presenter = Presenter::WaylandBuffers;
+        return 1;
+    }
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, WindowSurfaceAcceleration(SDL_GetCurrentVideoDriver()));
     SDL_Surface* surface = SDL_GetWindowSurface(state.window);
     if (!surface)
@@ -54,9 +62,11 @@ std::int32_t OpenPresentation()
 
 void ClosePresentation()
 {
-    if (displayState.sharedImages)
+    if (displayState.presenter == Presenter::X11Images)
         CloseSharedImages();
-    displayState.sharedImages = false;
+    else if (displayState.presenter == Presenter::WaylandBuffers)
+        CloseSharedBuffers();
+    displayState.presenter = Presenter::WindowSurface;
 }
 
 std::int32_t PresentPixels(const std::uint32_t* pixels)
@@ -64,10 +74,18 @@ std::int32_t PresentPixels(const std::uint32_t* pixels)
     HandleDisplayEvents();
     if (!displayState.window)
         return 0;
-    const std::int32_t presented =
-        displayState.sharedImages
-            ? PresentSharedImage(pixels, displayState.width, displayState.height, displayState.rowConverter)
-            : PresentToWindowSurface(pixels);
+    std::int32_t presented = 0;
+    switch (displayState.presenter) {
+    case Presenter::X11Images:
+        presented = PresentSharedImage(pixels, displayState.width, displayState.height, displayState.rowConverter);
+        break;
+    case Presenter::WaylandBuffers:
+        presented = PresentSharedBuffer(pixels, displayState.width, displayState.height, displayState.rowConverter);
+        break;
+    case Presenter::WindowSurface:
+        presented = PresentToWindowSurface(pixels);
+        break;
+    }
     if (presented)
         std::this_thread::yield();
     return presented;
@@ -75,9 +93,10 @@ std::int32_t PresentPixels(const std::uint32_t* pixels)
 
 void BlitToWindow()
 {
-    if (displayState.sharedImages)
+    if (displayState.presenter == Presenter::X11Images)
         ShowLastSharedImage();
-    // SDL refuses a surface that a resize made stale; the next frame fills the new one.
-    else if (displayState.window)
+    // SDL refuses a surface that a resize made stale; the next frame fills the
+    // new one. A Wayland compositor keeps showing the last buffer by itself.
+    else if (displayState.presenter == Presenter::WindowSurface && displayState.window)
         SDL_UpdateWindowSurface(displayState.window);
 }
