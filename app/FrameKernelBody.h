@@ -136,9 +136,17 @@ struct PortableIsa {
     // otherwise: one less, so the difference marks them.
     static typename V::U32 TruncateWithin(typename V::F32 x, float margin, Doubt& doubtful)
     {
+        return TruncateBetween(x - margin, x + margin, doubtful);
+    }
+
+    // trunc(above), and in `doubtful` the lanes where trunc(below) is
+    // another value: one less, so the difference marks them. Both from 0 to
+    // 2^23 - 1, below at most above.
+    static typename V::U32 TruncateBetween(typename V::F32 below, typename V::F32 above, Doubt& doubtful)
+    {
         using I32 = typename V::I32;
-        const I32 truncated = __builtin_convertvector(x + margin, I32);
-        doubtful = (typename V::U32)(__builtin_convertvector(x - margin, I32) - truncated);
+        const I32 truncated = __builtin_convertvector(above, I32);
+        doubtful = (typename V::U32)(__builtin_convertvector(below, I32) - truncated);
         return (typename V::U32)truncated;
     }
 
@@ -382,15 +390,21 @@ void ComposeRow(const LitPictureJob& job, const BackgroundTerms<Isa::kGroup>& te
 //   rounded lies less than 1 - 2m above its truncation; either test
 //   (TruncateWithin) with m = 2^-13 (> 8.7 x 10^-5 + 2^-17) therefore
 //   gives the literal truncation.
-// - s: four single-precision squarings add a relative error below 15 x
-//   2^-24, the difference in d at most 16 x 3.58 x 10^-7 to d^16 (d being at
-//   most 1.0001), and the literal rounding of d^16 to single precision
-//   2^-24: f x 256 lies within 256 x 6.7 x 10^-6 < 1.72 x 10^-3 of the
-//   literal f x 256, so the same test with m = 2^-9 (> 1.72 x 10^-3 + 2^-16,
-//   the sums rounded by at most 2^-16) settles s.
+// - s: y = d'^16 x 256 by four single-precision squarings, which add a
+//   relative error below 15 x 2^-24, against the literal f x 256, whose
+//   rounding to single precision adds 2^-24. Where the literal d is 0.7 or
+//   more, d' / d lies within 3.58 x 10^-7 / 0.7 of 1, so its 16th power
+//   within 8.19 x 10^-6, and y lies within a ratio r < 9.2 x 10^-6 of the
+//   literal value. Every value from y (1 - q) to y (1 + q), q = 3 x 2^-18 (>
+//   r + 2^-24 + 2 r^2), each bound rounded (by a ratio of at most 2^-24),
+//   truncates alike where those two bounds do (TruncateBetween); that
+//   therefore gives the literal truncation. Where d is below 0.7, d' is
+//   below 0.7000004 and y (1 + q) below 0.86: both truncations are 0. The
+//   margin grows with y, as its error does, so that dim highlights are
+//   rarely doubtful.
 // A lane too near a step of either is doubtful; a step with a doubtful
 // lane is worked in double precision instead. With random normals about
-// one lane in 500 is.
+// one lane in 1,300 is.
 template <typename Isa>
 struct LightEstimate {
     typename Vectors<Isa::kGroup>::U32 k;
@@ -435,7 +449,7 @@ LightEstimate<Isa> SettleLight(typename Vectors<Isa::kGroup>::F32 dot)
     using U32 = typename Vectors<Isa::kGroup>::U32;
     const F32 d = Isa::AtLeastZero(dot);
     constexpr float kDiffuseMargin = 0x1p-13f;
-    constexpr float kSpecularMargin = 0x1p-9f;
+    constexpr float kSpecularRatio = 0x3p-18f;
     const F32 x = d * 220.0f;
     typename Isa::Doubt kDoubtful;
     const U32 k = Isa::TruncateWithin(x, kDiffuseMargin, kDoubtful);
@@ -444,7 +458,7 @@ LightEstimate<Isa> SettleLight(typename Vectors<Isa::kGroup>::F32 dot)
     const F32 d8 = d4 * d4;
     const F32 y = d8 * d8 * 256.0f;
     typename Isa::Doubt sDoubtful;
-    const U32 s = Isa::TruncateWithin(y, kSpecularMargin, sDoubtful);
+    const U32 s = Isa::TruncateBetween(y * (1.0f - kSpecularRatio), y * (1.0f + kSpecularRatio), sDoubtful);
     return {Isa::Twice(k), Isa::LessOne(s), static_cast<typename Isa::Doubt>(kDoubtful | sDoubtful)};
 }
 

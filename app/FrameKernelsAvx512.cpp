@@ -33,6 +33,12 @@ struct Avx512Isa : PortableIsa<16> {
         doubtful = _mm512_cmp_ps_mask(fraction, _mm512_set1_ps(1.0f - 2 * margin), _CMP_GE_OQ);
         return (V::U32)_mm512_maskz_cvttps_epi32(0xFFFF, below);
     }
+    static V::U32 TruncateBetween(V::F32 below, V::F32 above, Doubt& doubtful)
+    {
+        const __m512i truncated = _mm512_maskz_cvttps_epi32(0xFFFF, (__m512)above);
+        doubtful = _mm512_cmpneq_epi32_mask(truncated, _mm512_maskz_cvttps_epi32(0xFFFF, (__m512)below));
+        return (V::U32)truncated;
+    }
     static bool AnyLane(Doubt lanes) { return lanes != 0; }
     static V::U32 Twice(V::U32 lanes) { return ByteTwice<0>(lanes); }
     static V::U32 SpecularWord(V::U32 v)

@@ -35,12 +35,16 @@ struct BaselineIsa : PortableIsa<4> {
     // -1 to 2^23 and leaves trunc(x) in the low bits of the float. The two
     // truncations are compared as floats, where -0 equals 0 as their
     // integers do, so only one of them needs converting.
-    static V::U32 TruncateWithin(V::F32 x, float margin, Doubt& doubtful)
+    static V::U32 TruncateBetween(V::F32 below, V::F32 above, Doubt& doubtful)
     {
-        const v128_t truncated = wasm_f32x4_trunc((v128_t)(x + margin));
-        doubtful = (V::U32)wasm_f32x4_ne(truncated, wasm_f32x4_trunc((v128_t)(x - margin)));
+        const v128_t truncated = wasm_f32x4_trunc((v128_t)above);
+        doubtful = (V::U32)wasm_f32x4_ne(truncated, wasm_f32x4_trunc((v128_t)below));
         const v128_t biased = wasm_f32x4_add(truncated, wasm_f32x4_const_splat(8388608.0f));
         return (V::U32)wasm_i32x4_sub(biased, wasm_i32x4_const_splat(0x4B000000));
+    }
+    static V::U32 TruncateWithin(V::F32 x, float margin, Doubt& doubtful)
+    {
+        return TruncateBetween(x - margin, x + margin, doubtful);
     }
 
     // Likewise trunc(x) + 2^52 for doubles, leaving trunc(x) in the low word
