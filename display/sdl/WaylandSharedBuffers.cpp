@@ -100,7 +100,7 @@ bool CreateBuffer(SharedBuffer& buffer, int width, int height)
     wl_shm_pool* pool = wl_shm_create_pool(shared.shm, file, static_cast<std::int32_t>(buffer.size));
     buffer.buffer = wl_shm_pool_create_buffer(pool, 0, width, height, stride, WL_SHM_FORMAT_XRGB8888);
     wl_shm_pool_destroy(pool);
-    close(file); // the compositor has its own copy of the descriptor once the request is sent
+    close(file); // the connection holds its own copy of the descriptor until the request is sent
     wl_buffer_add_listener(buffer.buffer, &kBufferListener, &buffer);
     buffer.busy = false;
     return true;
