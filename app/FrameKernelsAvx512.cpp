@@ -19,6 +19,13 @@ struct Avx512Isa : PortableIsa<16> {
     // the light takes about 24 instructions per sixteen pixels where the
     // double-precision light takes about 45, 12 of them widenings.
     static V::F32 AtLeastZero(V::F32 d) { return (V::F32)_mm512_maskz_max_ps(0xFFFF, (__m512)d, _mm512_setzero_ps()); }
+    static V::U32 Twice(V::U32 lanes) { return ByteTwice<0>(lanes); }
+    static V::U32 SpecularWord(V::U32 v)
+    {
+        return (V::U32)_mm512_shuffle_epi8((__m512i)v, (__m512i)ByteSelection<V::U32, 0, 0, -1, -1>());
+    }
+    static V::U32 LessOne(V::U32 s) { return (V::U32)_mm512_subs_epu16((__m512i)s, _mm512_set1_epi32(1)); }
+
     // The doubtful lanes as a mask, and the margin test from x - margin
     // alone: a lane is doubtful where x - margin, rounded, lies 1 - 2 x
     // margin or more above its truncation (below 0 it lies below it, and
@@ -40,12 +47,6 @@ struct Avx512Isa : PortableIsa<16> {
         return (V::U32)truncated;
     }
     static bool AnyLane(Doubt lanes) { return lanes != 0; }
-    static V::U32 Twice(V::U32 lanes) { return ByteTwice<0>(lanes); }
-    static V::U32 SpecularWord(V::U32 v)
-    {
-        return (V::U32)_mm512_shuffle_epi8((__m512i)v, (__m512i)ByteSelection<V::U32, 0, 0, -1, -1>());
-    }
-    static V::U32 LessOne(V::U32 s) { return (V::U32)_mm512_subs_epu16((__m512i)s, _mm512_set1_epi32(1)); }
 
     // One instruction each, where the compiler splits the portable
     // conversion in two halves. Here and below, the zero-masked forms keep
