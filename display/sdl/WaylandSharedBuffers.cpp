@@ -9,7 +9,7 @@
 
 #include <cerrno>
 #include <chrono>
-#include <climits>
+#include <cstdint>
 #include <cstring>
 
 #include "FrameStretch.h"
@@ -142,27 +142,27 @@ bool ReadEvents(int timeout)
            wl_display_dispatch_queue_pending(shared.display, shared.queue) >= 0;
 }
 
-// Waits until the compositor releases buffer, or gives up after kGiveUpTime
-// (a compositor may keep the buffers of a window it does not show): true
-// when it is free. For the first milliseconds it only yields between looks
-// instead of sleeping: a processor left idle takes long to wake on a
-// virtual machine, often longer than the compositor takes.
-bool WaitUntilFree(const SharedBuffer& buffer, bool& failed)
+enum class Wait { Free, HeldTooLong, ConnectionLost };
+
+// Waits until the compositor releases buffer, or gives up after kGiveUpTime:
+// a compositor may keep the buffers of a window it does not show. For the
+// first milliseconds it only yields between looks instead of sleeping: a
+// processor left idle takes long to wake on a virtual machine, often longer
+// than the compositor takes.
+Wait WaitUntilFree(const SharedBuffer& buffer)
 {
     const auto start = std::chrono::steady_clock::now();
     while (buffer.busy) {
         const auto waited = std::chrono::steady_clock::now() - start;
         if (waited > kGiveUpTime)
-            return false;
+            return Wait::HeldTooLong;
         const bool spinning = waited < kSpinTime;
-        if (!ReadEvents(spinning ? 0 : 10)) {
-            failed = true;
-            return false;
-        }
+        if (!ReadEvents(spinning ? 0 : 10))
+            return Wait::ConnectionLost;
         if (buffer.busy && spinning)
             sched_yield();
     }
-    return true;
+    return Wait::Free;
 }
 
 } // namespace
@@ -210,9 +210,9 @@ std::int32_t PresentSharedBuffer(const std::uint32_t* pixels, std::int32_t width
             return 0;
     }
     SharedBuffer& buffer = shared.buffers[shared.next];
-    bool failed = false;
-    if (!WaitUntilFree(buffer, failed))
-        return failed ? 0 : 1; // a buffer held too long drops the frame; the window keeps the last one
+    const Wait wait = WaitUntilFree(buffer);
+    if (wait != Wait::Free) // a buffer held too long drops the frame; the window keeps the last one
+        return wait == Wait::HeldTooLong ? 1 : 0;
     stretch.Convert(converter, 4, pixels, width, height, static_cast<std::uint8_t*>(buffer.data), shared.width * 4,
                     shared.width, shared.height);
     wl_surface_attach(shared.surface, buffer.buffer, 0, 0);
