@@ -97,8 +97,8 @@ U32 ByteSelection()
 template <int G>
 struct PortableIsa {
     static constexpr int kGroup = G;
-    // Whether the light is estimated from the directions' scale (see
-    // EstimateScaledDot): it pays where the light waits on memory more than
+    // Whether the light is estimated from the diffuse scale (see
+    // EstimateScaledDiffuse): it pays where the light waits on memory more than
     // on arithmetic, as on the wide levels.
     static constexpr bool kScaledEstimate = false;
     using V = Vectors<G>;
@@ -111,6 +111,15 @@ struct PortableIsa {
     // rounding of the whole sum gives what the product and the sum each
     // rounded give. A fused multiply-add is therefore exact here, and only here.
     static typename V::HalfF64 MultiplyAdd(typename V::HalfF64 a, typename V::HalfF64 b, typename V::HalfF64 c)
+    {
+        return a * b + c;
+    }
+
+    // a x b + c in single precision for the estimate of the light, whose
+    // bound (SettleLight) counts one rounding for every product and every
+    // sum: a fused form drops the product's and so keeps the bound. Here the
+    // two operations.
+    static typename V::F32 EstimateMultiplyAdd(typename V::F32 a, typename V::F32 b, typename V::F32 c)
     {
         return a * b + c;
     }
@@ -365,43 +374,46 @@ void ComposeRow(const LitPictureJob& job, const BackgroundTerms<Isa::kGroup>& te
 
 // The light of a step in single precision, where that settles k and s.
 //
-// The estimate d' of d comes one of two ways, each from the same floats as
-// the literal double-precision d (u = 2^-24):
-// - From the unit directions: three products and two sums, each rounded to
-//   single precision, put d' within 3.0001 u + 2^-52 of d, since every
-//   product and partial sum is at most 1.0001 in magnitude, both vectors
-//   being unit vectors to within the rounding of their components.
+// The estimate x' of x = 220 d, the diffuse factor before its truncation,
+// comes one of two ways, each from the same floats as the literal
+// double-precision d (u = 2^-24). Each operation is rounded to single
+// precision or fused with the sum after it, which only drops a rounding.
+// - From the unit directions: d' = (n_z l_z + n_y l_y) + n_x l_x lies
+//   within 3.0001 u + 2^-52 of d, since every product and partial sum is at
+//   most 1.0001 in magnitude, both vectors being unit vectors to within the
+//   rounding of their components; x' is 220 d' rounded.
 // - From the direction before it was normalised, a = (lightX - x, lightY -
-//   y, 40) of small integers, and the single-precision reciprocal r of its
-//   length: d' = r x ((a_z n_z + a_y n_y) + a_x n_x), every operation
-//   rounded to single precision. The literal d sums n_i l_i, where l_i is
-//   a_i q rounded to single precision and r rounds q. With P = q (|a_x n_x|
-//   + |a_y n_y| + |a_z n_z|), at most 1.0001, the sum is within 3.0001 u P
-//   / q of its exact value, r and the last product add 2u relative, and the
-//   literal rounding of each l_i u relative: d' lies within 6.0001 u P +
-//   2^-52. It reads one plane of r where the other way reads three of
-//   directions, for two more operations a step.
-// Either way d' lies within 3.58 x 10^-7 of the literal d, and clamping both
-// at 0 keeps that bound.
-// - k: d' x 220 in single precision then lies within 220 x 3.58 x 10^-7 +
-//   2^-17 (its own rounding) < 8.7 x 10^-5 of the literal d x 220. Every
-//   value within m - 2^-17 of x truncates alike where x + m and x - m,
-//   each rounded (by at most 2^-17), truncate alike, and also where x - m
-//   rounded lies less than 1 - 2m above its truncation; either test
+//   y, 40) of small integers, and R, 220 times the reciprocal q of its
+//   length rounded to single precision: x' = R x ((a_z n_z + a_y n_y) + a_x
+//   n_x). The literal d sums n_i l_i, where l_i is a_i q rounded to single
+//   precision. With P = q (|a_x n_x| + |a_y n_y| + |a_z n_z|), at most
+//   1.0001, the sum is within 3.0001 u P / q of its exact value, R and the
+//   last product add 2u relative, and the literal rounding of each l_i u
+//   relative: x' / 220 lies within 6.0001 u P + 2^-52 of d. It reads one
+//   plane of R where the other way reads three of directions, and needs no
+//   product by 220.
+// Either way x' lies within 220 x 3.58 x 10^-7 + 2^-17 (the rounding of 220
+// d') < 8.7 x 10^-5 of the literal x, and where d is 0.7 or more within a
+// ratio of 3.58 x 10^-7 / 0.7 + 2^-24 < 5.72 x 10^-7 of it. Clamping both at
+// 0 keeps these bounds.
+// - k: every value within m - 2^-17 of x' truncates alike where x' + m and
+//   x' - m, each rounded (by at most 2^-17), truncate alike, and also where
+//   x' - m rounded lies less than 1 - 2m above its truncation; either test
 //   (TruncateWithin) with m = 2^-13 (> 8.7 x 10^-5 + 2^-17) therefore
 //   gives the literal truncation.
-// - s: y = d'^16 x 256 by four single-precision squarings, which add a
-//   relative error below 15 x 2^-24, against the literal f x 256, whose
-//   rounding to single precision adds 2^-24. Where the literal d is 0.7 or
-//   more, d' / d lies within 3.58 x 10^-7 / 0.7 of 1, so its 16th power
-//   within 8.19 x 10^-6, and y lies within a ratio r < 9.2 x 10^-6 of the
-//   literal value. Every value from y (1 - q) to y (1 + q), q = 3 x 2^-18 (>
-//   r + 2^-24 + 2 r^2), each bound rounded (by a ratio of at most 2^-24),
-//   truncates alike where those two bounds do (TruncateBetween); that
-//   therefore gives the literal truncation. Where d is below 0.7, d' is
-//   below 0.7000004 and y (1 + q) below 0.86: both truncations are 0. The
-//   margin grows with y, as its error does, so that dim highlights are
-//   rarely doubtful.
+// - s: y = x'^16 x 256 / 220^16 by four single-precision squarings, which
+//   add a relative error below 15 x 2^-24 and stay finite (x'^16 < 3.1 x
+//   10^37), then a product by the constant, rounded by a ratio below
+//   2^-23, against the literal f x 256, whose rounding to single precision
+//   adds 2^-24. Where the literal d is 0.7 or more, x'^16 lies within a
+//   ratio of 9.16 x 10^-6 of x^16, and y within a ratio r < 1.03 x 10^-5 of
+//   the literal value. Every value from y (1 - q) to y (1 + q), q = 3 x
+//   2^-18 (> r + 2^-24 + 2 r^2), each bound rounded (by a ratio of at most
+//   2^-24), truncates alike where those two bounds do (TruncateBetween);
+//   that therefore gives the literal truncation. Where d is below 0.7, x' /
+//   220 is below 0.7000004 and y (1 + q) below 0.86: both truncations are
+//   0. The margin grows with y, as its error does, so that dim highlights
+//   are rarely doubtful.
 // A lane too near a step of either is doubtful; a step with a doubtful
 // lane is worked in double precision instead. With random normals about
 // one lane in 1,300 is.
@@ -412,11 +424,11 @@ struct LightEstimate {
     typename Isa::Doubt doubtful;
 };
 
-// d' from the unit directions; n and l point at the three planes of the
+// x' from the unit directions; n and l point at the three planes of the
 // normal and of the direction, each at the step's first pixel.
 template <typename Isa>
-typename Vectors<Isa::kGroup>::F32 EstimateDot(const float* const n[3], std::int32_t ni, const float* const l[3],
-                                               std::int32_t li)
+typename Vectors<Isa::kGroup>::F32 EstimateDiffuse(const float* const n[3], std::int32_t ni, const float* const l[3],
+                                                   std::int32_t li)
 {
     using F32 = typename Vectors<Isa::kGroup>::F32;
     const F32 nx = Load<F32>(n[0] + ni);
@@ -425,43 +437,51 @@ typename Vectors<Isa::kGroup>::F32 EstimateDot(const float* const n[3], std::int
     const F32 lx = Load<F32>(l[0] + li);
     const F32 ly = Load<F32>(l[1] + li);
     const F32 lz = Load<F32>(l[2] + li);
-    return nz * lz + ny * ly + nx * lx;
+    return Isa::EstimateMultiplyAdd(nx, lx, Isa::EstimateMultiplyAdd(ny, ly, nz * lz)) * 220.0f;
 }
 
-// d' from the scale r at `scale`; raisedNz holds a_z n_z rounded, ax a_x of
-// the step's columns, and ay is a_y of the row: every product with a
-// constant of the frame or the row comes from memory ready-made.
+// x' from R at `scale`; raisedNz holds a_z n_z rounded, ax a_x of the
+// step's columns, and ay is a_y of the row: every product with a constant
+// of the frame or the row comes from memory ready-made.
 template <typename Isa>
-typename Vectors<Isa::kGroup>::F32 EstimateScaledDot(const float* const n[3], const float* raisedNz, std::int32_t ni,
-                                                     const float* scale, const float* ax, float ay)
+typename Vectors<Isa::kGroup>::F32 EstimateScaledDiffuse(const float* const n[3], const float* raisedNz,
+                                                         std::int32_t ni, const float* scale, const float* ax, float ay)
 {
     using F32 = typename Vectors<Isa::kGroup>::F32;
     const F32 nx = Load<F32>(n[0] + ni);
     const F32 ny = Load<F32>(n[1] + ni);
-    return Load<F32>(scale) * (Load<F32>(raisedNz + ni) + ny * ay + nx * Load<F32>(ax));
+    const F32 sum = Isa::EstimateMultiplyAdd(ny, F32{} + ay, Load<F32>(raisedNz + ni));
+    return Load<F32>(scale) * Isa::EstimateMultiplyAdd(nx, Load<F32>(ax), sum);
 }
 
-// k and v from d', and where they are doubtful.
+// 220^16 within a ratio of 3 x 2^-53: two exact squarings, two rounded.
+constexpr double kFullDiffuseTo16 = [] {
+    double power = 220.0;
+    for (int i = 0; i < 4; ++i)
+        power *= power;
+    return power;
+}();
+
+// k and v from x', and where they are doubtful.
 template <typename Isa>
-LightEstimate<Isa> SettleLight(typename Vectors<Isa::kGroup>::F32 dot)
+LightEstimate<Isa> SettleLight(typename Vectors<Isa::kGroup>::F32 estimate)
 {
     using F32 = typename Vectors<Isa::kGroup>::F32;
     using U32 = typename Vectors<Isa::kGroup>::U32;
-    const F32 d = Isa::AtLeastZero(dot);
+    const F32 x = Isa::AtLeastZero(estimate);
     constexpr float kDiffuseMargin = 0x1p-13f;
-    constexpr float kSpecularRatio = 0x3p-18f;
-    const F32 x = d * 220.0f;
+    constexpr double kSpecularRatio = 0x3p-18;
     typename Isa::Doubt kDoubtful;
     const U32 k = Isa::TruncateWithin(x, kDiffuseMargin, kDoubtful);
-    const F32 d2 = d * d;
-    const F32 d4 = d2 * d2;
-    const F32 d8 = d4 * d4;
-    const F32 d16 = d8 * d8;
-    // y (1 -+ q) as d16 times 256 (1 -+ q): the same products, since the
-    // product by 256 is exact, for one operation fewer.
+    const F32 x2 = x * x;
+    const F32 x4 = x2 * x2;
+    const F32 x8 = x4 * x4;
+    const F32 x16 = x8 * x8;
+    // y (1 -+ q) as x'^16 times 256 (1 -+ q) / 220^16, one product each.
+    constexpr float kBelow = static_cast<float>(256.0 * (1.0 - kSpecularRatio) / kFullDiffuseTo16);
+    constexpr float kAbove = static_cast<float>(256.0 * (1.0 + kSpecularRatio) / kFullDiffuseTo16);
     typename Isa::Doubt sDoubtful;
-    const U32 s = Isa::TruncateBetween(d16 * (256.0f * (1.0f - kSpecularRatio)),
-                                       d16 * (256.0f * (1.0f + kSpecularRatio)), sDoubtful);
+    const U32 s = Isa::TruncateBetween(x16 * kBelow, x16 * kAbove, sDoubtful);
     return {Isa::Twice(k), Isa::LessOne(s), static_cast<typename Isa::Doubt>(kDoubtful | sDoubtful)};
 }
 
@@ -550,11 +570,11 @@ void DrawLitPicture(const LitPictureJob& job)
             for (int step = 0; step < 3; ++step) {
                 const std::int32_t at = x + step * G;
                 if constexpr (Isa::kScaledEstimate)
-                    light[step] = SettleLight<Isa>(EstimateScaledDot<Isa>(
-                        normals, job.raisedNormalZ, normalRow + at, job.directionScale + directionRow + at, ax + at, ay));
+                    light[step] = SettleLight<Isa>(EstimateScaledDiffuse<Isa>(
+                        normals, job.raisedNormalZ, normalRow + at, job.diffuseScale + directionRow + at, ax + at, ay));
                 else
                     light[step] =
-                        SettleLight<Isa>(EstimateDot<Isa>(normals, normalRow + at, directions, directionRow + at));
+                        SettleLight<Isa>(EstimateDiffuse<Isa>(normals, normalRow + at, directions, directionRow + at));
             }
             for (int step = 0; step < 3; ++step) {
                 const std::int32_t at = x + step * G;

@@ -26,13 +26,13 @@ struct LitPictureJob {
     const float* normalY;
     const float* normalZ;
     const float* raisedNormalZ;
-    // The light-direction planes and their scale (LightingTables), already
-    // offset to the entry of frame pixel (0, 0) under this frame's light;
-    // rows 360 entries apart.
+    // The light-direction planes and their diffuse scale (LightingTables),
+    // already offset to the entry of frame pixel (0, 0) under this frame's
+    // light; rows 360 entries apart.
     const float* directionX;
     const float* directionY;
     const float* directionZ;
-    const float* directionScale;
+    const float* diffuseScale;
     // The light; frame pixel (x, y) sees it along (lightX - x, lightY - y, 40).
     std::int32_t lightX;
     std::int32_t lightY;

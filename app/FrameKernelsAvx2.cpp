@@ -11,7 +11,7 @@ struct Avx2Isa : PortableIsa<8> {
     using HalfF64 = V::HalfF64;
 
     // At eight pixels a step the light waits on its reads more than on its
-    // arithmetic: the directions' scale, a third of the bytes, pays.
+    // arithmetic: the diffuse scale, a third of the bytes, pays.
     static constexpr bool kScaledEstimate = true;
 
     // One instruction each, where the compiler splits the portable conversion
@@ -23,6 +23,11 @@ struct Avx2Isa : PortableIsa<8> {
     static HalfF64 MultiplyAdd(HalfF64 a, HalfF64 b, HalfF64 c)
     {
         return _mm256_fmadd_pd((__m256d)a, (__m256d)b, (__m256d)c);
+    }
+
+    static V::F32 EstimateMultiplyAdd(V::F32 a, V::F32 b, V::F32 c)
+    {
+        return (V::F32)_mm256_fmadd_ps((__m256)a, (__m256)b, (__m256)c);
     }
 
     // The maximum gives its second operand, 0, when d is not a number.

@@ -12,7 +12,7 @@ struct Avx512Isa : PortableIsa<16> {
     using HalfF64 = V::HalfF64;
 
     // At sixteen pixels a step the light waits on its reads more than on its
-    // arithmetic: the directions' scale, a third of the bytes, pays.
+    // arithmetic: the diffuse scale, a third of the bytes, pays.
     static constexpr bool kScaledEstimate = true;
 
     // The estimate's steps (SettleLight) in one instruction each. With it
@@ -59,6 +59,11 @@ struct Avx512Isa : PortableIsa<16> {
     static HalfF64 MultiplyAdd(HalfF64 a, HalfF64 b, HalfF64 c)
     {
         return _mm512_fmadd_pd((__m512d)a, (__m512d)b, (__m512d)c);
+    }
+
+    static V::F32 EstimateMultiplyAdd(V::F32 a, V::F32 b, V::F32 c)
+    {
+        return (V::F32)_mm512_fmadd_ps((__m512)a, (__m512)b, (__m512)c);
     }
 
     // The maximum gives its second operand, 0, when d is not a number.

@@ -64,6 +64,10 @@ struct BaselineIsa : PortableIsa<4> {
     {
         return (HalfF64)vfmaq_f64((float64x2_t)c, (float64x2_t)a, (float64x2_t)b);
     }
+    static V::F32 EstimateMultiplyAdd(V::F32 a, V::F32 b, V::F32 c)
+    {
+        return (V::F32)vfmaq_f32((float32x4_t)c, (float32x4_t)a, (float32x4_t)b);
+    }
 
     // The number maximum gives the number, 0, when d is not a number.
     static HalfF64 AtLeastZero(HalfF64 d) { return (HalfF64)vmaxnmq_f64((float64x2_t)d, vdupq_n_f64(0.0)); }

@@ -21,7 +21,7 @@ LightingTables::LightingTables(const Bitmap& normalMap)
     directionX = raisedNormalZ + kNormalCount;
     directionY = directionX + kDirectionCount;
     directionZ = directionY + kDirectionCount;
-    directionScale = directionZ + kDirectionCount;
+    diffuseScale = directionZ + kDirectionCount;
 
     for (std::size_t i = 0; i < kNormalCount; ++i) {
         const std::uint32_t word = normalMap.pixels[i];
@@ -40,7 +40,7 @@ LightingTables::LightingTables(const Bitmap& normalMap)
                               static_cast<float>(kLightHeight)};
             const double length = direction.Normalize();
             const std::size_t i = static_cast<std::size_t>(row) * kDirectionSpan + column;
-            directionScale[i] = static_cast<float>(1.0 / length);
+            diffuseScale[i] = static_cast<float>(kFullDiffuse / length);
             directionX[i] = direction.x;
             directionY[i] = direction.y;
             directionZ[i] = direction.z;

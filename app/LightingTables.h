@@ -16,6 +16,7 @@ public:
     static constexpr std::int32_t kFrameSize = 240;
     static constexpr std::int32_t kDirectionSpan = 360;
     static constexpr std::int32_t kLightHeight = 40;
+    static constexpr std::int32_t kFullDiffuse = 220;
 
     // Normalises every normal of the 240 x 240 normal map and every light
     // direction. Ends the process with a message when memory runs out.
@@ -45,11 +46,12 @@ public:
     float* directionX;
     float* directionY;
     float* directionZ;
-    // 1 / the length of that vector before it was normalised, rounded to
-    // single precision: the vector times it is the direction to within the
-    // rounding of its components, in one plane instead of three, for the
-    // estimate of the light.
-    float* directionScale;
+    // 220 (the diffuse factor facing the light) / the length of that vector
+    // before it was normalised, rounded to single precision: the vector times
+    // it is 220 times the direction to within the rounding of its
+    // components, in one plane instead of three, for the estimate of the
+    // light.
+    float* diffuseScale;
 
     // The light worked out from these tables in a recent frame, kept for
     // the frames after it while the light stays put: a cache that frames

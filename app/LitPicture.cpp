@@ -70,7 +70,7 @@ void DrawLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternat
                             lighting.directionX + direction,
                             lighting.directionY + direction,
                             lighting.directionZ + direction,
-                            lighting.directionScale + direction,
+                            lighting.diffuseScale + direction,
                             parameters.lightX,
                             parameters.lightY,
                             parameters.pictureOffsetX,

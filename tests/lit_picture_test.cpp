@@ -125,9 +125,9 @@ TEST(LightingTables, DirectionsAndTheirScaleComeFromTheSameVector)
         EXPECT_EQ(tables.directionX[i], direction.x);
         EXPECT_EQ(tables.directionY[i], direction.y);
         EXPECT_EQ(tables.directionZ[i], direction.z);
-        EXPECT_EQ(tables.directionScale[i], static_cast<float>(1.0 / length));
+        EXPECT_EQ(tables.diffuseScale[i], static_cast<float>(220.0 / length));
     }
-    EXPECT_EQ(tables.directionScale[240 * LightingTables::kDirectionSpan + 240], 1.0f / 40.0f);
+    EXPECT_EQ(tables.diffuseScale[240 * LightingTables::kDirectionSpan + 240], 220.0f / 40.0f);
 }
 
 TEST(DrawLitPicture, PictureMovesOverAFixedNormalMap)
