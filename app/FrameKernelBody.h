@@ -92,9 +92,10 @@ U32 ByteSelection()
 }
 
 // The operations of a step as the compiler writes them from portable vector
-// code. An instruction set with a shorter way to the same bits derives from
-// this and hides the operation with its own of the same name.
-template <int G>
+// code. An instruction set Isa with a shorter way to the same bits derives
+// from PortableIsa<G, Isa> and hides the operation with its own of the same
+// name; operations here that build on others take the derived ones.
+template <int G, typename Isa>
 struct PortableIsa {
     static constexpr int kGroup = G;
     // Whether the light is estimated from the diffuse scale (see
@@ -145,7 +146,7 @@ struct PortableIsa {
     // otherwise: one less, so the difference marks them.
     static typename V::U32 TruncateWithin(typename V::F32 x, float margin, Doubt& doubtful)
     {
-        return TruncateBetween(x - margin, x + margin, doubtful);
+        return Isa::TruncateBetween(x - margin, x + margin, doubtful);
     }
 
     // trunc(above), and in `doubtful` the lanes where trunc(below) is
@@ -169,7 +170,7 @@ struct PortableIsa {
     template <int N>
     static typename V::U32 ByteTwice(typename V::U32 words)
     {
-        return Twice(Byte<N>(words));
+        return Isa::Twice(Isa::template Byte<N>(words));
     }
 
     // Packs the first pixels to R, G, B bytes and returns how many; the
@@ -200,7 +201,7 @@ struct PortableIsa {
     static typename V::U32 TruncateTwice(typename V::HalfF64 low, typename V::HalfF64 high)
     {
         using HalfI32 = typename V::HalfI32;
-        return Twice(Join<G>(__builtin_convertvector(low, HalfI32), __builtin_convertvector(high, HalfI32)));
+        return Isa::Twice(Join<G>(__builtin_convertvector(low, HalfI32), __builtin_convertvector(high, HalfI32)));
     }
 
     // v = (s x 255) >> 8 of s = trunc(f x 256), f being d^16 of 0 to 1 of
@@ -211,7 +212,16 @@ struct PortableIsa {
         const typename V::F32 f =
             Concatenate<G>(__builtin_convertvector(low, HalfF32), __builtin_convertvector(high, HalfF32));
         const typename V::U32 s = (typename V::U32)__builtin_convertvector(f * 256.0f, typename V::I32);
-        return LessOne(s);
+        return Isa::LessOne(s);
+    }
+
+    // v = (s x 255) >> 8 of s = trunc(p x above), and in `doubtful` the
+    // lanes where trunc(p x below) is another value (SettleLight); each
+    // product rounded to single precision, from 0 to 2^23 - 1, below at most
+    // above.
+    static typename V::U32 SpecularLevelsBetween(typename V::F32 p, float below, float above, Doubt& doubtful)
+    {
+        return Isa::LessOne(Isa::TruncateBetween(p * below, p * above, doubtful));
     }
 };
 
@@ -481,8 +491,8 @@ LightEstimate<Isa> SettleLight(typename Vectors<Isa::kGroup>::F32 estimate)
     constexpr float kBelow = static_cast<float>(256.0 * (1.0 - kSpecularRatio) / kFullDiffuseTo16);
     constexpr float kAbove = static_cast<float>(256.0 * (1.0 + kSpecularRatio) / kFullDiffuseTo16);
     typename Isa::Doubt sDoubtful;
-    const U32 s = Isa::TruncateBetween(x16 * kBelow, x16 * kAbove, sDoubtful);
-    return {Isa::Twice(k), Isa::LessOne(s), static_cast<typename Isa::Doubt>(kDoubtful | sDoubtful)};
+    const U32 v = Isa::SpecularLevelsBetween(x16, kBelow, kAbove, sDoubtful);
+    return {Isa::Twice(k), v, static_cast<typename Isa::Doubt>(kDoubtful | sDoubtful)};
 }
 
 // d and d^16 of half a step of pixels, in double precision as the literal

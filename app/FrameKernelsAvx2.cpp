@@ -7,7 +7,7 @@
 
 namespace {
 
-struct Avx2Isa : PortableIsa<8> {
+struct Avx2Isa : PortableIsa<8, Avx2Isa> {
     using HalfF64 = V::HalfF64;
 
     // At eight pixels a step the light waits on its reads more than on its

@@ -14,7 +14,7 @@
 
 namespace {
 
-struct BaselineIsa : PortableIsa<4> {
+struct BaselineIsa : PortableIsa<4, BaselineIsa> {
     using HalfF64 = V::HalfF64;
 
 #if defined(__SSE2__)
@@ -41,10 +41,6 @@ struct BaselineIsa : PortableIsa<4> {
         doubtful = (V::U32)wasm_f32x4_ne(truncated, wasm_f32x4_trunc((v128_t)below));
         const v128_t biased = wasm_f32x4_add(truncated, wasm_f32x4_const_splat(8388608.0f));
         return (V::U32)wasm_i32x4_sub(biased, wasm_i32x4_const_splat(0x4B000000));
-    }
-    static V::U32 TruncateWithin(V::F32 x, float margin, Doubt& doubtful)
-    {
-        return TruncateBetween(x - margin, x + margin, doubtful);
     }
 
     // Likewise trunc(x) + 2^52 for doubles, leaving trunc(x) in the low word
