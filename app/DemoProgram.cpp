@@ -100,6 +100,7 @@ std::int32_t StartDemo(Demo& demo, Display& display, MillisecondClock clock, con
     LoadImages(demo, console);
     demo.lighting.reset(RequireNew<LightingTables>("the lighting tables", *demo.normalMap));
     demo.alternateCover.reset(RequireNew<AlternateCover>("the alternate picture's cover", *demo.alternatePicture));
+    demo.keptPicture.reset(RequireNew<KeptPicture>("the kept picture"));
 
     if (console.out)
         PrintLine(console.out, kStartLine);
@@ -112,13 +113,17 @@ std::int32_t StartDemo(Demo& demo, Display& display, MillisecondClock clock, con
 
 void DrawFrame(Demo& demo)
 {
-    const LightPosition light =
-        RenderLitPicture(*demo.frame, *demo.picture, *demo.alternatePicture, *demo.alternateCover, *demo.lighting,
-                         demo.clock);
-    AddFlare(*demo.frame, *demo.flare, light.lightX, light.lightY);
+    const FrameParameters parameters = AdvanceFrameParameters(demo.clock);
+    KeptPicture& kept = *demo.keptPicture;
+    if (!kept.Restore(parameters, *demo.frame)) {
+        DrawLitPicture(*demo.frame, *demo.picture, *demo.alternatePicture, *demo.alternateCover, *demo.lighting,
+                       parameters);
+        kept.Drawn(parameters, *demo.frame);
+    }
+    kept.Cover(AddFlare(*demo.frame, *demo.flare, parameters.lightX, parameters.lightY));
     for (Particle& particle : fountain) {
         UpdateParticle(particle);
-        DrawParticle(*demo.frame, *demo.particleSprite, particle);
+        kept.Cover(DrawParticle(*demo.frame, *demo.particleSprite, particle));
     }
 }
 

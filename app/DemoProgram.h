@@ -9,6 +9,7 @@
 #include "Bitmap.h"
 #include "Display.h"
 #include "FileInputStream.h"
+#include "KeptPicture.h"
 #include "LightingTables.h"
 
 constexpr std::int32_t kFrameWidth = 240;
@@ -28,6 +29,7 @@ struct Demo {
     std::unique_ptr<FileInputStream> stream;
     std::unique_ptr<AlternateCover> alternateCover; // found in the alternate picture once it is loaded
     std::unique_ptr<LightingTables> lighting;       // prepared from the normal map once it is loaded
+    std::unique_ptr<KeptPicture> keptPicture;
     AnimationClock clock;
 };
 

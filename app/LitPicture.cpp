@@ -54,6 +54,13 @@ FrameParameters AdvanceFrameParameters(AnimationClock& clock)
     return parameters;
 }
 
+bool operator==(const FrameParameters& a, const FrameParameters& b)
+{
+    return a.pictureOffsetX == b.pictureOffsetX && a.pictureOffsetY == b.pictureOffsetY && a.lightX == b.lightX &&
+           a.lightY == b.lightY && a.blinkOn == b.blinkOn && a.tintPhase == b.tintPhase &&
+           a.background == b.background;
+}
+
 void DrawLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternatePicture,
                     const AlternateCover& cover, const LightingTables& lighting, const FrameParameters& parameters)
 {
@@ -80,12 +87,4 @@ void DrawLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternat
                             lighting.lightField.factors,
                             use};
     ActiveFrameKernels().drawLitPicture(job);
-}
-
-LightPosition RenderLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternatePicture,
-                               const AlternateCover& cover, const LightingTables& lighting, AnimationClock& clock)
-{
-    const FrameParameters parameters = AdvanceFrameParameters(clock);
-    DrawLitPicture(frame, picture, alternatePicture, cover, lighting, parameters);
-    return {parameters.lightX, parameters.lightY};
 }

@@ -18,6 +18,10 @@ struct FrameParameters {
     std::uint32_t background;    // the tinted background colour
 };
 
+// Whether two frames' parameters are alike in every field, and so their lit
+// pictures.
+bool operator==(const FrameParameters& a, const FrameParameters& b);
+
 // Derives the offsets and the light from the elapsed time of the previous
 // frame, reads the clock once to advance it, then derives the blink and the
 // tint from the new reading.
@@ -30,13 +34,3 @@ FrameParameters AdvanceFrameParameters(AnimationClock& clock);
 // that of the alternate picture.
 void DrawLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternatePicture,
                     const AlternateCover& cover, const LightingTables& lighting, const FrameParameters& parameters);
-
-struct LightPosition {
-    std::int32_t lightX;
-    std::int32_t lightY;
-};
-
-// One frame's lit picture: advances the clock, draws, and gives back the
-// light position for the flare.
-LightPosition RenderLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternatePicture,
-                               const AlternateCover& cover, const LightingTables& lighting, AnimationClock& clock);

@@ -46,7 +46,7 @@ void UpdateParticle(Particle& particle)
     particle.vy = particle.vy + particle.ay;
 }
 
-void DrawParticle(Bitmap& frame, const Bitmap& sprite, const Particle& particle)
+DrawnBlock DrawParticle(Bitmap& frame, const Bitmap& sprite, const Particle& particle)
 {
     const std::int32_t tx = static_cast<std::int32_t>(particle.x);
     const std::int32_t ty = static_cast<std::int32_t>(particle.y);
@@ -54,4 +54,5 @@ void DrawParticle(Bitmap& frame, const Bitmap& sprite, const Particle& particle)
     const std::int32_t first = (ty - kSpriteCentre) * frame.width + tx - kSpriteCentre;
     const BlockJob job{frame.pixels + first, frame.width, sprite.pixels, sprite.width, sprite.height};
     ActiveFrameKernels().blendFadedBlock(job, fade);
+    return {first, sprite.width, sprite.height};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Bitmap.h"
+#include "DrawnBlock.h"
 
 // One spark of the fountain. Position in frame pixels (y grows downward);
 // velocity and acceleration per frame, not per second.
@@ -28,4 +29,5 @@ void UpdateParticle(Particle& particle);
 // Blends the sprite, centred on the particle, into the frame by the sprite's
 // coverage faded with height. The destination is addressed by linear index,
 // unclipped: a sprite past a side edge continues on the neighbouring row.
-void DrawParticle(Bitmap& frame, const Bitmap& sprite, const Particle& particle);
+// Returns the block it drew over.
+DrawnBlock DrawParticle(Bitmap& frame, const Bitmap& sprite, const Particle& particle);

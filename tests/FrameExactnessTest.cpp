@@ -120,6 +120,15 @@ TEST_P(FrameExactness, FramesMatchAcrossTheClockWrapAndUnevenFrameIntervals)
     ExpectSameFrames(1, SteppingClock(0xFFFFFC00u, {16, 17, 0, 1, 33, 250, 5, 1000}), 150);
 }
 
+TEST_P(FrameExactness, FramesMatchOverRunsOfOneClockReading)
+{
+    // Many frames on one reading of the millisecond clock, as at thousands
+    // of frames a second: the lit picture stays while the fountain moves on.
+    // Each run ends where the reading moves on by 1 ms, which leaves some
+    // parameters as they were, or by more.
+    ExpectSameFrames(9, SteppingClock(5000u, {0, 0, 0, 0, 0, 1, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 300, 0, 16}), 200);
+}
+
 TEST_P(FrameExactness, FramesMatchAfterHugeClockJumps)
 {
     // Hours between readings: large, then negative, elapsed times.

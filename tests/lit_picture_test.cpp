@@ -3,8 +3,10 @@
 #include <cmath>
 #include <limits>
 #include <utility>
+#include <vector>
 
 #include "FilledBitmap.h"
+#include "KeptPicture.h"
 #include "LightingTables.h"
 #include "LitPicture.h"
 #include "ReferenceLitPixel.h"
@@ -208,19 +210,14 @@ TEST(AlternateCover, SpansTheFirstToTheLastCoveringPixelOfEachRow)
         ASSERT_EQ(cover.rows[y].first, cover.rows[y].end) << y;
 }
 
-TEST(RenderLitPicture, ReadsTheClockOnceAndReturnsTheLight)
+TEST(AdvanceFrameParameters, ReadsTheClockOnceAndGivesTheLight)
 {
-    Bitmap frame, picture, alternate, normals;
-    frame.Resize(240, 240);
-    Fill(picture, 240, 240, 0);
-    Fill(alternate, 240, 240, 0);
-    Fill(normals, 240, 240, 0x00808080);
     int reads = 0;
     AnimationClock clock{[&reads] { return static_cast<std::uint32_t>(100 * ++reads); }, 0, 0.0f};
-    const LightPosition light = RenderLitPicture(frame, picture, alternate, AlternateCover(alternate), LightingTables(normals), clock);
+    const FrameParameters parameters = AdvanceFrameParameters(clock);
     EXPECT_EQ(reads, 1);
-    EXPECT_EQ(light.lightX, 208);
-    EXPECT_EQ(light.lightY, 208);
+    EXPECT_EQ(parameters.lightX, 208);
+    EXPECT_EQ(parameters.lightY, 208);
     EXPECT_EQ(clock.elapsed, 0.1f);
 }
 
@@ -235,4 +232,87 @@ TEST(LightField, KeptWhenTheLightStaysAndUsedUntilAnotherIsKept)
     EXPECT_EQ(field.UseFor(200, 151), LightFieldUse::None);
     EXPECT_EQ(field.UseFor(200, 151), LightFieldUse::Keep);
     EXPECT_EQ(field.UseFor(200, 150), LightFieldUse::None); // the older field is gone
+}
+
+namespace {
+
+// Draws a stand-in for the lit picture of `parameters`, as DrawFrame draws
+// the real one when the kept picture cannot be restored.
+void DrawStandIn(KeptPicture& kept, const FrameParameters& parameters, Bitmap& frame, std::uint32_t value)
+{
+    Fill(frame, 240, 240, value);
+    kept.Drawn(parameters, frame);
+}
+
+} // namespace
+
+TEST(KeptPicture, KeptWhenTheParametersStayAndRestoredOnlyWhereDrawnOver)
+{
+    KeptPicture kept;
+    Bitmap frame;
+    const FrameParameters still{3, -4, 200, 150, true, 17, 0x00405060u};
+    EXPECT_FALSE(kept.Restore(still, frame)); // nothing kept yet
+    DrawStandIn(kept, still, frame, 0x11);
+    EXPECT_FALSE(kept.Restore(still, frame)); // seen once: not kept
+    DrawStandIn(kept, still, frame, 0x11);     // stayed: kept
+
+    // Two blocks drawn over, one running past the end of its row.
+    kept.Cover({240 * 10 + 230, 20, 3});
+    kept.Cover({0, 1, 1});
+    for (std::int32_t r = 0; r < 3; ++r) {
+        for (std::int32_t j = 0; j < 20; ++j)
+            frame.pixels[240 * (10 + r) + 230 + j] = 0x99;
+    }
+    frame.pixels[0] = 0x99;
+    // A word outside every block is the caller's to keep: left as it is.
+    frame.pixels[240 * 100] = 0x77;
+    ASSERT_TRUE(kept.Restore(still, frame));
+    for (std::int32_t i = 0; i < 240 * 240; ++i)
+        ASSERT_EQ(frame.pixels[i], i == 240 * 100 ? 0x77u : 0x11u) << i;
+
+    // The blocks were put back once: the next frame starts with none.
+    frame.pixels[0] = 0x99;
+    ASSERT_TRUE(kept.Restore(still, frame));
+    EXPECT_EQ(frame.pixels[0], 0x99u);
+}
+
+TEST(KeptPicture, NotRestoredForOtherParametersOrAfterAnotherPicture)
+{
+    KeptPicture kept;
+    Bitmap frame;
+    const FrameParameters still{3, -4, 200, 150, true, 17, 0x00405060u};
+    DrawStandIn(kept, still, frame, 0x11);
+    DrawStandIn(kept, still, frame, 0x11);
+    // Any one field changed is another picture.
+    std::vector<FrameParameters> others(7, still);
+    others[0].pictureOffsetX = 4;
+    others[1].pictureOffsetY = -3;
+    others[2].lightX = 201;
+    others[3].lightY = 151;
+    others[4].blinkOn = false;
+    others[5].tintPhase = 18;
+    others[6].background = 0x00405061u;
+    for (const FrameParameters& other : others)
+        EXPECT_FALSE(kept.Restore(other, frame));
+
+    // Once another picture is drawn, the frame no longer lies over the kept one.
+    DrawStandIn(kept, others[2], frame, 0x22);
+    EXPECT_FALSE(kept.Restore(still, frame));
+    DrawStandIn(kept, still, frame, 0x11); // the frame before was another: not kept again yet
+    EXPECT_FALSE(kept.Restore(still, frame));
+}
+
+TEST(KeptPicture, NotRestoredAfterMoreBlocksThanAFrameDraws)
+{
+    KeptPicture kept;
+    Bitmap frame;
+    const FrameParameters still{0, 0, 120, 240, false, 0, 0};
+    DrawStandIn(kept, still, frame, 0x11);
+    DrawStandIn(kept, still, frame, 0x11);
+    for (int i = 0; i <= kFountainSize; ++i) // the flare and every particle
+        kept.Cover({i, 1, 1});
+    ASSERT_TRUE(kept.Restore(still, frame));
+    for (int i = 0; i <= kFountainSize + 1; ++i) // one more than those
+        kept.Cover({i, 1, 1});
+    EXPECT_FALSE(kept.Restore(still, frame));
 }

@@ -29,14 +29,6 @@ void ReferenceDrawLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap&
     }
 }
 
-LightPosition ReferenceRenderLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternatePicture,
-                                        const Bitmap& normalMap, AnimationClock& clock)
-{
-    const FrameParameters parameters = AdvanceFrameParameters(clock);
-    ReferenceDrawLitPicture(frame, picture, alternatePicture, normalMap, parameters);
-    return {parameters.lightX, parameters.lightY};
-}
-
 void ReferenceAddFlare(Bitmap& frame, const Bitmap& flare, std::int32_t lightX, std::int32_t lightY)
 {
     const std::int32_t left = lightX - 92;
@@ -74,8 +66,8 @@ void ReferenceParticlePass(Bitmap& frame, const Bitmap& sprite)
 
 void ReferenceDrawFrame(Demo& demo)
 {
-    const LightPosition light =
-        ReferenceRenderLitPicture(*demo.frame, *demo.picture, *demo.alternatePicture, *demo.normalMap, demo.clock);
-    ReferenceAddFlare(*demo.frame, *demo.flare, light.lightX, light.lightY);
+    const FrameParameters parameters = AdvanceFrameParameters(demo.clock);
+    ReferenceDrawLitPicture(*demo.frame, *demo.picture, *demo.alternatePicture, *demo.normalMap, parameters);
+    ReferenceAddFlare(*demo.frame, *demo.flare, parameters.lightX, parameters.lightY);
     ReferenceParticlePass(*demo.frame, *demo.particleSprite);
 }

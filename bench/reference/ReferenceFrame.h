@@ -14,10 +14,6 @@
 void ReferenceDrawLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternatePicture,
                              const Bitmap& normalMap, const FrameParameters& parameters);
 
-// Advances the clock and draws the lit picture; gives back the light.
-LightPosition ReferenceRenderLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternatePicture,
-                                        const Bitmap& normalMap, AnimationClock& clock);
-
 void ReferenceAddFlare(Bitmap& frame, const Bitmap& flare, std::int32_t lightX, std::int32_t lightY);
 
 void ReferenceDrawParticle(Bitmap& frame, const Bitmap& sprite, const Particle& particle);
