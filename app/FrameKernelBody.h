@@ -98,10 +98,6 @@ U32 ByteSelection()
 template <int G, typename Isa>
 struct PortableIsa {
     static constexpr int kGroup = G;
-    // Whether the light is estimated from the diffuse scale (see
-    // EstimateScaledDiffuse): it pays where the light waits on memory more than
-    // on arithmetic, as on the wide levels.
-    static constexpr bool kScaledEstimate = false;
     using V = Vectors<G>;
 
     static typename V::HalfF64 Widen(typename V::HalfF32 v) { return __builtin_convertvector(v, typename V::HalfF64); }
@@ -385,38 +381,31 @@ void ComposeRow(const LitPictureJob& job, const BackgroundTerms<Isa::kGroup>& te
 // The light of a step in single precision, where that settles k and s.
 //
 // The estimate x' of x = 220 d, the diffuse factor before its truncation,
-// comes one of two ways, each from the same floats as the literal
-// double-precision d (u = 2^-24). Each operation is rounded to single
-// precision or fused with the sum after it, which only drops a rounding.
-// - From the unit directions: d' = (n_z l_z + n_y l_y) + n_x l_x lies
-//   within 3.0001 u + 2^-52 of d, since every product and partial sum is at
-//   most 1.0001 in magnitude, both vectors being unit vectors to within the
-//   rounding of their components; x' is 220 d' rounded.
-// - From the direction before it was normalised, a = (lightX - x, lightY -
-//   y, 40) of small integers, and R, 220 times the reciprocal q of its
-//   length rounded to single precision: x' = R x ((a_z n_z + a_y n_y) + a_x
-//   n_x). The literal d sums n_i l_i, where l_i is a_i q rounded to single
-//   precision. With P = q (|a_x n_x| + |a_y n_y| + |a_z n_z|), at most
-//   1.0001, the sum is within 3.0001 u P / q of its exact value, R and the
-//   last product add 2u relative, and the literal rounding of each l_i u
-//   relative: x' / 220 lies within 6.0001 u P + 2^-52 of d. It reads one
-//   plane of R where the other way reads three of directions, and needs no
-//   product by 220.
-// Either way x' lies within 220 x 3.58 x 10^-7 + 2^-17 (the rounding of 220
-// d') < 8.7 x 10^-5 of the literal x, and where d is 0.7 or more within a
-// ratio of 3.58 x 10^-7 / 0.7 + 2^-24 < 5.72 x 10^-7 of it. Clamping both at
-// 0 keeps these bounds.
+// comes from the same floats as the literal double-precision d (u = 2^-24)
+// and from the direction to the light before it was normalised, a =
+// (lightX - x, lightY - y, 40) of small integers, with R, 220 times the
+// reciprocal q of its length rounded to single precision: x' = R x ((a_z n_z
+// + a_y n_y) + a_x n_x), each operation rounded to single precision or fused
+// with the sum after it, which only drops a rounding. The literal d sums n_i
+// l_i, where l_i is a_i q rounded to single precision. With P = q (|a_x n_x|
+// + |a_y n_y| + |a_z n_z|), at most 1.0001, the sum is within 3.0001 u P / q
+// of its exact value, R and the last product add 2u relative, and the
+// literal rounding of each l_i u relative: x' / 220 lies within 6.0001 u P +
+// 2^-52 < 3.58 x 10^-7 of d. So x' lies within 7.9 x 10^-5 of the literal x,
+// and where d is 0.7 or more within a ratio of 5.12 x 10^-7 of it; clamping
+// both at 0 keeps these bounds. It reads one plane of R where the unit
+// directions take three, and needs no product by 220.
 // - k: every value within m - 2^-17 of x' truncates alike where x' + m and
 //   x' - m, each rounded (by at most 2^-17), truncate alike, and also where
 //   x' - m rounded lies less than 1 - 2m above its truncation; either test
-//   (TruncateWithin) with m = 2^-13 (> 8.7 x 10^-5 + 2^-17) therefore
+//   (TruncateWithin) with m = 2^-13 (> 7.9 x 10^-5 + 2^-17) therefore
 //   gives the literal truncation.
 // - s: y = x'^16 x 256 / 220^16 by four single-precision squarings, which
 //   add a relative error below 15 x 2^-24 and stay finite (x'^16 < 3.1 x
 //   10^37), then a product by the constant, rounded by a ratio below
 //   2^-23, against the literal f x 256, whose rounding to single precision
 //   adds 2^-24. Where the literal d is 0.7 or more, x'^16 lies within a
-//   ratio of 9.16 x 10^-6 of x^16, and y within a ratio r < 1.03 x 10^-5 of
+//   ratio of 8.2 x 10^-6 of x^16, and y within a ratio r < 9.3 x 10^-6 of
 //   the literal value. Every value from y (1 - q) to y (1 + q), q = 3 x
 //   2^-18 (> r + 2^-24 + 2 r^2), each bound rounded (by a ratio of at most
 //   2^-24), truncates alike where those two bounds do (TruncateBetween);
@@ -434,28 +423,12 @@ struct LightEstimate {
     typename Isa::Doubt doubtful;
 };
 
-// x' from the unit directions; n and l point at the three planes of the
-// normal and of the direction, each at the step's first pixel.
-template <typename Isa>
-typename Vectors<Isa::kGroup>::F32 EstimateDiffuse(const float* const n[3], std::int32_t ni, const float* const l[3],
-                                                   std::int32_t li)
-{
-    using F32 = typename Vectors<Isa::kGroup>::F32;
-    const F32 nx = Load<F32>(n[0] + ni);
-    const F32 ny = Load<F32>(n[1] + ni);
-    const F32 nz = Load<F32>(n[2] + ni);
-    const F32 lx = Load<F32>(l[0] + li);
-    const F32 ly = Load<F32>(l[1] + li);
-    const F32 lz = Load<F32>(l[2] + li);
-    return Isa::EstimateMultiplyAdd(nx, lx, Isa::EstimateMultiplyAdd(ny, ly, nz * lz)) * 220.0f;
-}
-
 // x' from R at `scale`; raisedNz holds a_z n_z rounded, ax a_x of the
 // step's columns, and ay is a_y of the row: every product with a constant
 // of the frame or the row comes from memory ready-made.
 template <typename Isa>
-typename Vectors<Isa::kGroup>::F32 EstimateScaledDiffuse(const float* const n[3], const float* raisedNz,
-                                                         std::int32_t ni, const float* scale, const float* ax, float ay)
+typename Vectors<Isa::kGroup>::F32 EstimateDiffuse(const float* const n[3], const float* raisedNz, std::int32_t ni,
+                                                   const float* scale, const float* ax, float ay)
 {
     using F32 = typename Vectors<Isa::kGroup>::F32;
     const F32 nx = Load<F32>(n[0] + ni);
@@ -579,12 +552,8 @@ void DrawLitPicture(const LitPictureJob& job)
             LightEstimate<Isa> light[3];
             for (int step = 0; step < 3; ++step) {
                 const std::int32_t at = x + step * G;
-                if constexpr (Isa::kScaledEstimate)
-                    light[step] = SettleLight<Isa>(EstimateScaledDiffuse<Isa>(
-                        normals, job.raisedNormalZ, normalRow + at, job.diffuseScale + directionRow + at, ax + at, ay));
-                else
-                    light[step] =
-                        SettleLight<Isa>(EstimateDiffuse<Isa>(normals, normalRow + at, directions, directionRow + at));
+                light[step] = SettleLight<Isa>(EstimateDiffuse<Isa>(normals, job.raisedNormalZ, normalRow + at,
+                                                                    job.diffuseScale + directionRow + at, ax + at, ay));
             }
             for (int step = 0; step < 3; ++step) {
                 const std::int32_t at = x + step * G;

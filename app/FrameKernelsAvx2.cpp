@@ -10,10 +10,6 @@ namespace {
 struct Avx2Isa : PortableIsa<8, Avx2Isa> {
     using HalfF64 = V::HalfF64;
 
-    // At eight pixels a step the light waits on its reads more than on its
-    // arithmetic: the diffuse scale, a third of the bytes, pays.
-    static constexpr bool kScaledEstimate = true;
-
     // One instruction each, where the compiler splits the portable conversion
     // in two halves through memory.
     static HalfF64 Widen(V::HalfF32 v) { return _mm256_cvtps_pd((__m128)v); }

@@ -11,12 +11,8 @@ namespace {
 struct Avx512Isa : PortableIsa<16, Avx512Isa> {
     using HalfF64 = V::HalfF64;
 
-    // At sixteen pixels a step the light waits on its reads more than on its
-    // arithmetic: the diffuse scale, a third of the bytes, pays.
-    static constexpr bool kScaledEstimate = true;
-
     // The estimate's steps (SettleLight) in one instruction each. With it
-    // the light takes about 24 instructions per sixteen pixels where the
+    // the light takes about 20 instructions per sixteen pixels where the
     // double-precision light takes about 45, 12 of them widenings.
     static V::F32 AtLeastZero(V::F32 d) { return (V::F32)_mm512_maskz_max_ps(0xFFFF, (__m512)d, _mm512_setzero_ps()); }
     static V::U32 Twice(V::U32 lanes) { return ByteTwice<0>(lanes); }
