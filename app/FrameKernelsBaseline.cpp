@@ -32,15 +32,28 @@ struct BaselineIsa : PortableIsa<4, BaselineIsa> {
     // WebAssembly converts to integers with saturation, at the cost of a
     // few instructions, or for pairs of doubles lane by lane; whole-vector
     // rounding and the adder do it here. trunc(x) + 2^23 is exact for x from
-    // -1 to 2^23 and leaves trunc(x) in the low bits of the float. The two
-    // truncations are compared as floats, where -0 equals 0 as their
-    // integers do, so only one of them needs converting.
-    static V::U32 TruncateBetween(V::F32 below, V::F32 above, Doubt& doubtful)
+    // -1 to 2^23 and leaves trunc(x) in the low bits of the float.
+    static V::U32 LowBits(v128_t biased) { return (V::U32)wasm_i32x4_sub(biased, wasm_i32x4_const_splat(0x4B000000)); }
+
+    // The margin test from x - margin alone, as on AVX-512: the fraction
+    // of x - margin, rounded, is exact.
+    static V::U32 TruncateWithin(V::F32 x, float margin, Doubt& doubtful)
     {
-        const v128_t truncated = wasm_f32x4_trunc((v128_t)above);
-        doubtful = (V::U32)wasm_f32x4_ne(truncated, wasm_f32x4_trunc((v128_t)below));
-        const v128_t biased = wasm_f32x4_add(truncated, wasm_f32x4_const_splat(8388608.0f));
-        return (V::U32)wasm_i32x4_sub(biased, wasm_i32x4_const_splat(0x4B000000));
+        const v128_t below = wasm_f32x4_sub((v128_t)x, wasm_f32x4_splat(margin));
+        const v128_t truncated = wasm_f32x4_trunc(below);
+        doubtful = (V::U32)wasm_f32x4_ge(wasm_f32x4_sub(below, truncated), wasm_f32x4_splat(1.0f - 2 * margin));
+        return LowBits(wasm_f32x4_add(truncated, wasm_f32x4_const_splat(8388608.0f)));
+    }
+
+    // The two truncations compared as floats, where -0 equals 0 as their
+    // integers do, and v = s - 1, or 0, as 2^23 + s - 1 rounded up to at
+    // least 2^23 by the pseudo-maximum.
+    static V::U32 SpecularLevelsBetween(V::F32 p, float below, float above, Doubt& doubtful)
+    {
+        const v128_t s = wasm_f32x4_trunc(wasm_f32x4_mul((v128_t)p, wasm_f32x4_splat(above)));
+        doubtful = (V::U32)wasm_f32x4_ne(s, wasm_f32x4_trunc(wasm_f32x4_mul((v128_t)p, wasm_f32x4_splat(below))));
+        const v128_t lessOne = wasm_f32x4_add(s, wasm_f32x4_const_splat(8388607.0f));
+        return LowBits(wasm_f32x4_pmax(wasm_f32x4_const_splat(8388608.0f), lessOne));
     }
 
     // Likewise trunc(x) + 2^52 for doubles, leaving trunc(x) in the low word
