@@ -27,6 +27,7 @@ struct Vectors {
     typedef std::uint32_t U32 __attribute__((vector_size(4 * G)));
     typedef std::int32_t I32 __attribute__((vector_size(4 * G)));
     typedef std::uint16_t U16 __attribute__((vector_size(4 * G)));
+    typedef std::uint8_t U8 __attribute__((vector_size(4 * G)));
     typedef float F32 __attribute__((vector_size(4 * G)));
     // A half: G / 2 pixels.
     typedef std::int32_t HalfI32 __attribute__((vector_size(2 * G)));
@@ -173,6 +174,13 @@ struct PortableIsa {
     // portable packing leaves them all to the word-wise loop.
     static std::int32_t PackRgbGroups(const std::uint32_t*, std::uint8_t*, std::int32_t) { return 0; }
 
+    // a + b in each byte, clipped at 255.
+    static typename V::U32 AddBytesSaturated(typename V::U32 a, typename V::U32 b)
+    {
+        const typename V::U8 sum = (typename V::U8)a + (typename V::U8)b;
+        return (typename V::U32)(sum | (typename V::U8)(sum < (typename V::U8)a));
+    }
+
     // Lanes of 0 to 255 in both 16-bit halves.
     static typename V::U32 Twice(typename V::U32 lanes) { return lanes | (lanes << 16); }
 
@@ -238,6 +246,24 @@ void Store(void* target, T value)
     __builtin_memcpy(target, &value, sizeof value);
 }
 
+// The bits of a pixel word that AddSaturatedWords adds: all but the low bits
+// of G and R and the top byte.
+constexpr std::uint32_t kAddedBits = 0x00FEFEFFu;
+
+// AddSaturatedWords(a, b) of words with only kAddedBits set, from sums of
+// bytes clipped at 255. AddSaturatedWords adds such words as 32-bit numbers
+// and fills each channel that carried out with ones. The G and R bytes of
+// both are even, so their sum carries out only where it does without the
+// carry from the channel below; each channel is therefore the clipped sum
+// of its two bytes with that carry in its low bit, and the carries are bits
+// 8, 16 and 24 of the 32-bit sum (the top byte is 1 where R carried out).
+template <typename Isa>
+typename Vectors<Isa::kGroup>::U32 AddSaturatedAddedBits(typename Vectors<Isa::kGroup>::U32 a,
+                                                        typename Vectors<Isa::kGroup>::U32 b)
+{
+    return Isa::AddBytesSaturated(a, b) | ((a + b) & 0x01010100u);
+}
+
 // Per channel (src * w + dst * (255 - w)) >> 8 for per-word weights 0..255
 // given in both 16-bit halves of each word. R and B are worked in the two
 // halves, G in the low one: no product sum reaches 65,536.
@@ -268,8 +294,12 @@ typename Vectors<Isa::kGroup>::U32 LightColour(typename Vectors<Isa::kGroup>::U3
     using U16 = typename Vectors<Isa::kGroup>::U16;
     const U16 redBlue = (U16)(colour & 0x00FF00FFu) * (U16)k;
     const U16 green = (U16)Isa::template Byte<1>(colour) * (U16)k;
-    const U32 lit = (U32)((redBlue >> 8) | (green & 0xFF00u));
-    return AddSaturatedWords(lit, Isa::SpecularWord(v));
+    // The channels, lit, with only kAddedBits: R and B of redBlue >> 8 and G
+    // of green, whose other bytes are 0, so that one selection by a constant
+    // makes the word and clears the low bits of G and R.
+    constexpr std::uint32_t kFromRedBlue = 0x00FE01FFu;
+    const U32 lit = ((U32)(redBlue >> 8) & kFromRedBlue) | ((U32)green & ~kFromRedBlue);
+    return AddSaturatedAddedBits<Isa>(lit, Isa::SpecularWord(v) & kAddedBits);
 }
 
 // The background's terms for BlendWords(src, background, w) written as
@@ -603,7 +633,9 @@ template <typename Isa>
 void AddSaturatedBlock(const BlockJob& job)
 {
     using U32 = typename Vectors<Isa::kGroup>::U32;
-    ForEachGroup<Isa::kGroup>(job, [](U32 target, U32 source) { return AddSaturatedWords(target, source); });
+    ForEachGroup<Isa::kGroup>(job, [](U32 target, U32 source) {
+        return AddSaturatedAddedBits<Isa>(target & kAddedBits, source & kAddedBits);
+    });
 }
 
 template <typename Isa>

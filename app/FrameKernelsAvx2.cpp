@@ -45,6 +45,7 @@ struct Avx2Isa : PortableIsa<8, Avx2Isa> {
         return (V::U32)_mm256_shuffle_epi8((__m256i)words, (__m256i)ByteSelection<V::U32, N, -1, N, -1>());
     }
     static V::U32 Twice(V::U32 lanes) { return ByteTwice<0>(lanes); }
+    static V::U32 AddBytesSaturated(V::U32 a, V::U32 b) { return (V::U32)_mm256_adds_epu8((__m256i)a, (__m256i)b); }
     static V::U32 SpecularWord(V::U32 v)
     {
         return (V::U32)_mm256_shuffle_epi8((__m256i)v, (__m256i)ByteSelection<V::U32, 0, 0, -1, -1>());

@@ -16,6 +16,7 @@ struct Avx512Isa : PortableIsa<16, Avx512Isa> {
     // double-precision light takes about 45, 12 of them widenings.
     static V::F32 AtLeastZero(V::F32 d) { return (V::F32)_mm512_maskz_max_ps(0xFFFF, (__m512)d, _mm512_setzero_ps()); }
     static V::U32 Twice(V::U32 lanes) { return ByteTwice<0>(lanes); }
+    static V::U32 AddBytesSaturated(V::U32 a, V::U32 b) { return (V::U32)_mm512_adds_epu8((__m512i)a, (__m512i)b); }
     static V::U32 SpecularWord(V::U32 v)
     {
         return (V::U32)_mm512_shuffle_epi8((__m512i)v, (__m512i)ByteSelection<V::U32, 0, 0, -1, -1>());

@@ -1,7 +1,7 @@
 // The kernels for the build's own target, four pixels a step. Where the
-// target has them, the clamp of d takes the vector maximum, and the dot
-// product the fused multiply-add; elsewhere the portable operations, which
-// give the same bits.
+// target has them, the clamp of d takes the vector maximum, the estimate the
+// fused multiply-add and the saturated sums the clipped sum of bytes;
+// elsewhere the portable operations, which give the same bits.
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #elif defined(__wasm_simd128__)
@@ -24,6 +24,8 @@ struct BaselineIsa : PortableIsa<4, BaselineIsa> {
 
     // A doubtful lane's sign is set.
     static bool AnyLane(V::U32 lanes) { return _mm_movemask_ps((__m128)lanes) != 0; }
+
+    static V::U32 AddBytesSaturated(V::U32 a, V::U32 b) { return (V::U32)_mm_adds_epu8((__m128i)a, (__m128i)b); }
 #elif defined(__wasm_simd128__)
     // The pseudo-maximum of 0 and d is d only where 0 < d, so 0 for not-a-number.
     static HalfF64 AtLeastZero(HalfF64 d) { return (HalfF64)wasm_f64x2_pmax(wasm_f64x2_const_splat(0.0), (v128_t)d); }
@@ -67,6 +69,8 @@ struct BaselineIsa : PortableIsa<4, BaselineIsa> {
     }
 
     static bool AnyLane(V::U32 lanes) { return wasm_v128_any_true((v128_t)lanes); }
+
+    static V::U32 AddBytesSaturated(V::U32 a, V::U32 b) { return (V::U32)wasm_u8x16_add_sat((v128_t)a, (v128_t)b); }
 #elif defined(__aarch64__)
     // Exact for a product of two floats; see PortableIsa.
     static HalfF64 MultiplyAdd(HalfF64 a, HalfF64 b, HalfF64 c)
@@ -83,6 +87,8 @@ struct BaselineIsa : PortableIsa<4, BaselineIsa> {
     static V::F32 AtLeastZero(V::F32 d) { return (V::F32)vmaxnmq_f32((float32x4_t)d, vdupq_n_f32(0.0f)); }
 
     static bool AnyLane(V::U32 lanes) { return vmaxvq_u32((uint32x4_t)lanes) != 0; }
+
+    static V::U32 AddBytesSaturated(V::U32 a, V::U32 b) { return (V::U32)vqaddq_u8((uint8x16_t)a, (uint8x16_t)b); }
 #endif
 };
 
