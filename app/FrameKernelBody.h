@@ -281,19 +281,21 @@ typename Vectors<Isa::kGroup>::U32 BlendWords(typename Vectors<Isa::kGroup>::U32
     return (U32)((redBlue >> 8) | (green & 0xFF00u));
 }
 
-// The lit pixel: each channel of colour times the diffuse factor k, shifted
-// by 8, plus the specular word v x 257 (v in G and B), added with
-// saturation. k comes in both 16-bit halves of each lane, for R and B; G
-// takes it from the low one.
+// The lit pixel: each channel of the colour times the diffuse factor k,
+// shifted by 8, plus the specular word v x 257 (v in G and B), added with
+// saturation. The colour comes as its R and B in bytes 2 and 0 of one word
+// and its G in byte 0 of another, k in both 16-bit halves of each lane, for
+// R and B; G takes it from the low one.
 template <typename Isa>
-typename Vectors<Isa::kGroup>::U32 LightColour(typename Vectors<Isa::kGroup>::U32 colour,
+typename Vectors<Isa::kGroup>::U32 LightColour(typename Vectors<Isa::kGroup>::U32 colourRedBlue,
+                                              typename Vectors<Isa::kGroup>::U32 colourGreen,
                                               typename Vectors<Isa::kGroup>::U32 k,
                                               typename Vectors<Isa::kGroup>::U32 v)
 {
     using U32 = typename Vectors<Isa::kGroup>::U32;
     using U16 = typename Vectors<Isa::kGroup>::U16;
-    const U16 redBlue = (U16)(colour & 0x00FF00FFu) * (U16)k;
-    const U16 green = (U16)Isa::template Byte<1>(colour) * (U16)k;
+    const U16 redBlue = (U16)colourRedBlue * (U16)k;
+    const U16 green = (U16)colourGreen * (U16)k;
     // The channels, lit, with only kAddedBits: R and B of redBlue >> 8 and G
     // of green, whose other bytes are 0, so that one selection by a constant
     // makes the word and clears the low bits of G and R.
@@ -327,27 +329,34 @@ struct BackgroundTerms {
     }
 };
 
-// BlendWords(src, background, w) for a weight 0..255 given in both 16-bit
-// halves of each word.
+// The sums of BlendWords(src, background, w), for a weight 0..255 given in
+// both 16-bit halves of each word: R and B in the two halves of one, G in
+// the low half of the other, each channel of the blend in its high byte.
+template <int G>
+struct BlendSums {
+    typename Vectors<G>::U16 redBlue;
+    typename Vectors<G>::U16 green;
+};
+
 template <typename Isa>
-typename Vectors<Isa::kGroup>::U32 BlendOverBackground(typename Vectors<Isa::kGroup>::U32 src,
-                                                      const BackgroundTerms<Isa::kGroup>& background,
-                                                      typename Vectors<Isa::kGroup>::U32 weights)
+BlendSums<Isa::kGroup> BlendOverBackground(typename Vectors<Isa::kGroup>::U32 src,
+                                         const BackgroundTerms<Isa::kGroup>& background,
+                                         typename Vectors<Isa::kGroup>::U32 weights)
 {
-    using U32 = typename Vectors<Isa::kGroup>::U32;
     using U16 = typename Vectors<Isa::kGroup>::U16;
     const U16 redBlue = ((U16)(src & 0x00FF00FFu) - background.redBlue) * (U16)weights + background.redBlueTimes255;
     const U16 green =
         ((U16)Isa::template Byte<1>(src) - background.green) * (U16)weights + background.greenTimes255;
-    return (U32)((redBlue >> 8) | (green & 0xFF00u));
+    return {redBlue, green};
 }
 
-// The colour of one frame row before lighting: the background, with the
-// picture row composited where it lies inside the picture and, while it
-// blinks, the alternate picture over it where it covers it.
+// The colour of one frame row before lighting, as LightColour takes it
+// (redBlue and green): the background, with the picture row composited
+// where it lies inside the picture and, while it blinks, the alternate
+// picture over it where it covers it.
 template <typename Isa>
 void ComposeRow(const LitPictureJob& job, const BackgroundTerms<Isa::kGroup>& terms, std::int32_t y,
-                std::uint32_t* colours)
+                std::uint32_t* redBlue, std::uint32_t* green)
 {
     constexpr int G = Isa::kGroup;
     using U32 = typename Vectors<G>::U32;
@@ -359,10 +368,14 @@ void ComposeRow(const LitPictureJob& job, const BackgroundTerms<Isa::kGroup>& te
         first = job.pictureOffsetX < 0 ? -job.pictureOffsetX : 0;
         end = job.pictureOffsetX > 0 ? kSize - job.pictureOffsetX : kSize;
     }
-    for (std::int32_t x = 0; x < first; ++x)
-        colours[x] = background;
-    for (std::int32_t x = end; x < kSize; ++x)
-        colours[x] = background;
+    for (std::int32_t x = 0; x < first; ++x) {
+        redBlue[x] = background & 0x00FF00FFu;
+        green[x] = (background >> 8) & 0xFFu;
+    }
+    for (std::int32_t x = end; x < kSize; ++x) {
+        redBlue[x] = background & 0x00FF00FFu;
+        green[x] = (background >> 8) & 0xFFu;
+    }
     if (first == end)
         return;
 
@@ -383,9 +396,12 @@ void ComposeRow(const LitPictureJob& job, const BackgroundTerms<Isa::kGroup>& te
             U32 f = Load<U32>(job.picture + rowStart + x);
             if constexpr (decltype(blink)::value) {
                 const U32 g = Load<U32>(job.alternatePicture + rowStart + x);
-                f = (g & 0xFF000000u) != 0u ? BlendOverBackground<Isa>(g, terms, Isa::template ByteTwice<3>(g)) : f;
+                const BlendSums<G> over = BlendOverBackground<Isa>(g, terms, Isa::template ByteTwice<3>(g));
+                f = (g & 0xFF000000u) != 0u ? (U32)((over.redBlue >> 8) | (over.green & 0xFF00u)) : f;
             }
-            Store(colours + x, BlendOverBackground<Isa>(f, terms, Isa::template ByteTwice<2>(f)));
+            const BlendSums<G> sums = BlendOverBackground<Isa>(f, terms, Isa::template ByteTwice<2>(f));
+            Store(redBlue + x, (U32)(sums.redBlue >> 8));
+            Store(green + x, (U32)(sums.green >> 8));
         }
     };
     // The alternate picture only where it covers the picture; that range
@@ -557,16 +573,18 @@ void DrawLitPicture(const LitPictureJob& job)
     float ax[kSize];
     for (std::int32_t x = 0; x < kSize; ++x)
         ax[x] = static_cast<float>(job.lightX - x);
-    std::uint32_t colours[kSize];
+    std::uint32_t colourRedBlue[kSize];
+    std::uint32_t colourGreen[kSize];
     for (std::int32_t y = 0; y < kSize; ++y) {
-        ComposeRow<Isa>(job, background, y, colours);
+        ComposeRow<Isa>(job, background, y, colourRedBlue, colourGreen);
         const std::int32_t normalRow = y * kSize;
         const std::int32_t directionRow = y * kDirectionSpan;
         if (job.lightFieldUse == LightFieldUse::Use) {
             for (std::int32_t x = 0; x < kSize; x += G) {
                 const U32 kept = Load<U32>(job.lightField + normalRow + x);
                 Store(frame + normalRow + x,
-                      LightColour<Isa>(Load<U32>(colours + x), kept & 0x00FF00FFu, Isa::template Byte<1>(kept)));
+                      LightColour<Isa>(Load<U32>(colourRedBlue + x), Load<U32>(colourGreen + x), kept & 0x00FF00FFu,
+                                       Isa::template Byte<1>(kept)));
             }
             continue;
         }
@@ -600,7 +618,8 @@ void DrawLitPicture(const LitPictureJob& job)
             const U32 v = Load<U32>(rowV + x);
             if (job.lightFieldUse == LightFieldUse::Keep)
                 Store(job.lightField + normalRow + x, k | (v << 8));
-            Store(frame + normalRow + x, LightColour<Isa>(Load<U32>(colours + x), k, v));
+            Store(frame + normalRow + x,
+                  LightColour<Isa>(Load<U32>(colourRedBlue + x), Load<U32>(colourGreen + x), k, v));
         }
     }
 }
