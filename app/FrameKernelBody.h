@@ -208,6 +208,13 @@ struct PortableIsa {
         return Isa::Twice(Join<G>(__builtin_convertvector(low, HalfI32), __builtin_convertvector(high, HalfI32)));
     }
 
+    // trunc(c x fade) of coverages c of 0 to 255, each product in double
+    // precision, in both 16-bit halves of each lane.
+    static typename V::U32 FadedWeights(typename V::I32 coverage, double fade)
+    {
+        return Isa::TruncateTwice(Isa::Widen(LowHalf<G>(coverage)) * fade, Isa::Widen(HighHalf<G>(coverage)) * fade);
+    }
+
     // v = (s x 255) >> 8 of s = trunc(f x 256), f being d^16 of 0 to 1 of
     // two halves rounded to single precision (f x 256 is exact there).
     static typename V::U32 SpecularLevels(typename V::HalfF64 low, typename V::HalfF64 high)
@@ -664,10 +671,7 @@ void BlendFadedBlock(const BlockJob& job, double fade)
     using U32 = typename Vectors<G>::U32;
     using I32 = typename Vectors<G>::I32;
     ForEachGroup<G>(job, [fade](U32 target, U32 source) {
-        const I32 coverage = (I32)(source >> 24);
-        const U32 weights = Isa::TruncateTwice(Isa::Widen(LowHalf<G>(coverage)) * fade,
-                                               Isa::Widen(HighHalf<G>(coverage)) * fade);
-        return BlendWords<Isa>(source, target, weights);
+        return BlendWords<Isa>(source, target, Isa::FadedWeights((I32)(source >> 24), fade));
     });
 }
 
