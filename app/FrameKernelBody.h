@@ -490,9 +490,10 @@ typename Vectors<Isa::kGroup>::F32 EstimateDiffuse(const float* const n[3], cons
     return Load<F32>(scale) * Isa::EstimateMultiplyAdd(nx, Load<F32>(ax), sum);
 }
 
-// 220^16 within a ratio of 3 x 2^-53: two exact squarings, two rounded.
+// 220^16 within a ratio of 3 x 2^-53: two exact squarings, two rounded;
+// 220 is the factor of the diffuse scale.
 constexpr double kFullDiffuseTo16 = [] {
-    double power = 220.0;
+    double power = LightingTables::kFullDiffuse;
     for (int i = 0; i < 4; ++i)
         power *= power;
     return power;

@@ -76,8 +76,8 @@ struct Avx512Isa : PortableIsa<16, Avx512Isa> {
 
     // Likewise, with the coverages of the even pixels and of the odd ones
     // widened each from their own halves of the 64-bit lanes, in one
-    // instruction each; one masked word shuffle then puts the odd pixels'
-    // truncations beside the even ones'. The same products as the portable
+    // instruction each; one masked shuffle of 32-bit lanes then puts the odd
+    // pixels' truncations beside the even ones'. The same products as the portable
     // halves, in fewer instructions than their widening and rejoining.
     static V::U32 FadedWeights(V::I32 coverage, double fade)
     {

@@ -39,13 +39,12 @@ bool KeptPicture::Restore(const FrameParameters& parameters, Bitmap& frame)
 
 void KeptPicture::Drawn(const FrameParameters& parameters, const Bitmap& frame)
 {
-    frameOverKept = hasPrevious && parameters == previous;
+    frameOverKept = parameters == previous;
     if (frameOverKept) {
         std::memcpy(pixels, frame.pixels, kPixels * sizeof(std::uint32_t));
         kept = parameters;
     }
     coveredCount = 0;
-    hasPrevious = true;
     previous = parameters;
 }
 

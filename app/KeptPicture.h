@@ -47,8 +47,8 @@ private:
     // The frame holds the kept picture but for the covered blocks; false
     // also when more blocks were drawn than are noted.
     bool frameOverKept = false;
-    bool hasPrevious = false;
-    FrameParameters previous{};
+    // No frame's at first: the light never stands at -1.
+    FrameParameters previous{0, 0, -1, -1, false, 0, 0};
     DrawnBlock covered[kMostBlocks];
     int coveredCount = 0;
 };

@@ -5,8 +5,8 @@
 // Three single-precision components; arithmetic on them is done in double.
 struct Vector3 {
     // Scales to unit length, each component rounded to single precision, and
-    // returns the former length. A zero vector becomes not-a-number. Inline,
-    // so that a caller's 1 / length is the division done here, not another.
+    // returns the former length. A zero vector becomes not-a-number. Inline:
+    // the lighting tables call it for every normal and every direction.
     double Normalize()
     {
         const double dx = x;
