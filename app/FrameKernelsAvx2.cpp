@@ -53,19 +53,31 @@ struct Avx2Isa : PortableIsa<8, Avx2Isa> {
 
     static V::U32 LessOne(V::U32 s) { return (V::U32)_mm256_subs_epu16((__m256i)s, _mm256_set1_epi32(1)); }
 
-    // Eight pixels a step: each 16-byte block's four pixels to twelve bytes
-    // at its start, then the two twelve-byte runs side by side; the 32-byte
-    // store runs 8 bytes past them, into the next step's place.
+    // Thirty-two pixels a step, four vectors of eight: each 16-byte block's
+    // four pixels to twelve bytes at its start, each vector's six words of
+    // bytes moved to where they go in three 32-byte stores, then each store
+    // blended from two neighbouring vectors. The stores fill whole halves of
+    // cache lines where the output starts on one.
     static std::int32_t PackRgbGroups(const std::uint32_t* pixels, std::uint8_t* rgb, std::int32_t count)
     {
         const __m256i bytes = _mm256_setr_epi8(2, 1, 0, 6, 5, 4, 10, 9, 8, 14, 13, 12, -1, -1, -1, -1, 2, 1, 0, 6, 5, 4,
                                                10, 9, 8, 14, 13, 12, -1, -1, -1, -1);
-        const __m256i runs = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 3, 7);
+        // Where each vector's words land: at 0 to 5 of store 0, at 6 and 7
+        // of store 0 and 0 to 3 of store 1, at 4 to 7 of store 1 and 0 and
+        // 1 of store 2, at 2 to 7 of store 2.
+        const __m256i places[4] = {_mm256_setr_epi32(0, 1, 2, 4, 5, 6, 0, 0), _mm256_setr_epi32(2, 4, 5, 6, 0, 0, 0, 1),
+                                   _mm256_setr_epi32(5, 6, 0, 0, 0, 1, 2, 4), _mm256_setr_epi32(0, 0, 0, 1, 2, 4, 5, 6)};
         std::int32_t i = 0;
-        for (; i + 8 + 3 <= count; i += 8) {
-            const __m256i packed =
-                _mm256_shuffle_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(pixels + i)), bytes);
-            _mm256_storeu_si256(reinterpret_cast<__m256i*>(rgb + 3 * i), _mm256_permutevar8x32_epi32(packed, runs));
+        for (; i + 32 <= count; i += 32) {
+            __m256i placed[4];
+            for (int v = 0; v < 4; ++v) {
+                const __m256i words = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pixels + i + 8 * v));
+                placed[v] = _mm256_permutevar8x32_epi32(_mm256_shuffle_epi8(words, bytes), places[v]);
+            }
+            __m256i* out = reinterpret_cast<__m256i*>(rgb + 3 * i);
+            _mm256_storeu_si256(out, _mm256_blend_epi32(placed[0], placed[1], 0xC0));
+            _mm256_storeu_si256(out + 1, _mm256_blend_epi32(placed[1], placed[2], 0xF0));
+            _mm256_storeu_si256(out + 2, _mm256_blend_epi32(placed[2], placed[3], 0xFC));
         }
         return i;
     }
