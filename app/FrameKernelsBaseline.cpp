@@ -89,6 +89,18 @@ struct BaselineIsa : PortableIsa<4, BaselineIsa> {
     static bool AnyLane(V::U32 lanes) { return vmaxvq_u32((uint32x4_t)lanes) != 0; }
 
     static V::U32 AddBytesSaturated(V::U32 a, V::U32 b) { return (V::U32)vqaddq_u8((uint8x16_t)a, (uint8x16_t)b); }
+
+    // Sixteen pixels a step: their bytes loaded apart into B, G, R and the
+    // top byte, and R, G and B stored back interleaved.
+    static std::int32_t PackRgbGroups(const std::uint32_t* pixels, std::uint8_t* rgb, std::int32_t count)
+    {
+        std::int32_t i = 0;
+        for (; i + 16 <= count; i += 16) {
+            const uint8x16x4_t channels = vld4q_u8(reinterpret_cast<const std::uint8_t*>(pixels + i));
+            vst3q_u8(rgb + 3 * i, uint8x16x3_t{{channels.val[2], channels.val[1], channels.val[0]}});
+        }
+        return i;
+    }
 #endif
 };
 
