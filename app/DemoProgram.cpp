@@ -100,6 +100,7 @@ std::int32_t StartDemo(Demo& demo, Display& display, MillisecondClock clock, con
     LoadImages(demo, console);
     demo.lighting.reset(RequireNew<LightingTables>("the lighting tables", *demo.normalMap));
     demo.alternateCover.reset(RequireNew<AlternateCover>("the alternate picture's cover", *demo.alternatePicture));
+    demo.spriteCoverage.reset(RequireNew<SpriteCoverage>("the sprite's coverages", *demo.particleSprite));
     demo.keptPicture.reset(RequireNew<KeptPicture>("the kept picture"));
 
     if (console.out)
@@ -123,7 +124,7 @@ void DrawFrame(Demo& demo)
     kept.Cover(AddFlare(*demo.frame, *demo.flare, parameters.lightX, parameters.lightY));
     for (Particle& particle : fountain) {
         UpdateParticle(particle);
-        kept.Cover(DrawParticle(*demo.frame, *demo.particleSprite, particle));
+        kept.Cover(DrawParticle(*demo.frame, *demo.particleSprite, *demo.spriteCoverage, particle));
     }
 }
 

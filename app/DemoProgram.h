@@ -11,6 +11,7 @@
 #include "FileInputStream.h"
 #include "KeptPicture.h"
 #include "LightingTables.h"
+#include "SpriteCoverage.h"
 
 constexpr std::int32_t kFrameWidth = 240;
 constexpr std::int32_t kFrameHeight = 240;
@@ -29,6 +30,7 @@ struct Demo {
     std::unique_ptr<FileInputStream> stream;
     std::unique_ptr<AlternateCover> alternateCover; // found in the alternate picture once it is loaded
     std::unique_ptr<LightingTables> lighting;       // prepared from the normal map once it is loaded
+    std::unique_ptr<SpriteCoverage> spriteCoverage; // made from the particle sprite once it is loaded
     std::unique_ptr<KeptPicture> keptPicture;
     AnimationClock clock;
 };

@@ -208,11 +208,11 @@ struct PortableIsa {
         return Isa::Twice(Join<G>(__builtin_convertvector(low, HalfI32), __builtin_convertvector(high, HalfI32)));
     }
 
-    // trunc(c x fade) of coverages c of 0 to 255, each product in double
-    // precision, in both 16-bit halves of each lane.
-    static typename V::U32 FadedWeights(typename V::I32 coverage, double fade)
+    // trunc(c x fade) of the coverages c of 0 to 255 of two halves, each
+    // product in double precision, in both 16-bit halves of each lane.
+    static typename V::U32 FadedWeights(typename V::HalfF64 low, typename V::HalfF64 high, double fade)
     {
-        return Isa::TruncateTwice(Isa::Widen(LowHalf<G>(coverage)) * fade, Isa::Widen(HighHalf<G>(coverage)) * fade);
+        return Isa::TruncateTwice(low * fade, high * fade);
     }
 
     // v = (s x 255) >> 8 of s = trunc(f x 256), f being d^16 of 0 to 1 of
@@ -632,25 +632,32 @@ void DrawLitPicture(const LitPictureJob& job)
     }
 }
 
-// Runs step(target, source) over every group of a block's rows; a row's last
-// partial group goes through a zero-padded copy.
+// Runs step(target, source, coverage) over every group of a block's rows,
+// coverage pointing at the group's values in a plane of one double per
+// source pixel (null where there is none); a row's last partial group goes
+// through zero-padded copies.
 template <int G, typename Step>
-void ForEachGroup(const BlockJob& job, Step step)
+void ForEachGroup(const BlockJob& job, const double* coverage, Step step)
 {
     using U32 = typename Vectors<G>::U32;
     for (std::int32_t r = 0; r < job.height; ++r) {
         std::uint32_t* target = job.target + r * job.stride;
         const std::uint32_t* source = job.source + r * job.width;
+        const double* rowCoverage = coverage ? coverage + r * job.width : nullptr;
         std::int32_t x = 0;
         for (; x + G <= job.width; x += G)
-            Store(target + x, step(Load<U32>(target + x), Load<U32>(source + x)));
+            Store(target + x, step(Load<U32>(target + x), Load<U32>(source + x), rowCoverage ? rowCoverage + x : nullptr));
         if (x < job.width) {
             const std::int32_t count = job.width - x;
             std::uint32_t targetWords[G] = {};
             std::uint32_t sourceWords[G] = {};
+            double coverageValues[G] = {};
             __builtin_memcpy(targetWords, target + x, count * sizeof(std::uint32_t));
             __builtin_memcpy(sourceWords, source + x, count * sizeof(std::uint32_t));
-            Store(targetWords, step(Load<U32>(targetWords), Load<U32>(sourceWords)));
+            if (rowCoverage)
+                __builtin_memcpy(coverageValues, rowCoverage + x, count * sizeof(double));
+            Store(targetWords,
+                  step(Load<U32>(targetWords), Load<U32>(sourceWords), rowCoverage ? coverageValues : nullptr));
             __builtin_memcpy(target + x, targetWords, count * sizeof(std::uint32_t));
         }
     }
@@ -660,19 +667,20 @@ template <typename Isa>
 void AddSaturatedBlock(const BlockJob& job)
 {
     using U32 = typename Vectors<Isa::kGroup>::U32;
-    ForEachGroup<Isa::kGroup>(job, [](U32 target, U32 source) {
+    ForEachGroup<Isa::kGroup>(job, nullptr, [](U32 target, U32 source, const double*) {
         return AddSaturatedAddedBits<Isa>(target & kAddedBits, source & kAddedBits);
     });
 }
 
 template <typename Isa>
-void BlendFadedBlock(const BlockJob& job, double fade)
+void BlendFadedBlock(const BlockJob& job, const double* coverage, double fade)
 {
     constexpr int G = Isa::kGroup;
     using U32 = typename Vectors<G>::U32;
-    using I32 = typename Vectors<G>::I32;
-    ForEachGroup<G>(job, [fade](U32 target, U32 source) {
-        return BlendWords<Isa>(source, target, Isa::FadedWeights((I32)(source >> 24), fade));
+    using HalfF64 = typename Vectors<G>::HalfF64;
+    ForEachGroup<G>(job, coverage, [fade](U32 target, U32 source, const double* c) {
+        return BlendWords<Isa>(source, target,
+                               Isa::FadedWeights(Load<HalfF64>(c), Load<HalfF64>(c + G / 2), fade));
     });
 }
 

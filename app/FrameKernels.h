@@ -61,8 +61,9 @@ struct FrameKernels {
     // target = AddSaturated(target, source), pixel by pixel.
     void (*addSaturatedBlock)(const BlockJob& job);
     // target = BlendPixel(source, target, trunc(fade x coverage of source)),
-    // pixel by pixel; fade lies in 0..1.
-    void (*blendFadedBlock)(const BlockJob& job, double fade);
+    // pixel by pixel; fade lies in 0..1, and coverage holds the source's
+    // coverages (top bytes) as doubles, one per source pixel, row by row.
+    void (*blendFadedBlock)(const BlockJob& job, const double* coverage, double fade);
     // The R, G and B bytes of count pixels, in that order, three bytes a
     // pixel: a frame as a picture file holds it.
     void (*packRgb)(const std::uint32_t* pixels, std::uint8_t* rgb, std::int32_t count);

@@ -74,26 +74,6 @@ struct Avx512Isa : PortableIsa<16, Avx512Isa> {
         return (V::U32)_mm512_permutex2var_epi16(lowBits, lowWords, highBits);
     }
 
-    // Likewise, with the coverages of the even pixels and of the odd ones
-    // widened each from their own halves of the 64-bit lanes, in one
-    // instruction each; one masked shuffle of 32-bit lanes then puts the odd
-    // pixels' truncations beside the even ones'. The same products as the portable
-    // halves, in fewer instructions than their widening and rejoining.
-    static V::U32 FadedWeights(V::I32 coverage, double fade)
-    {
-        constexpr int kTowardZero = _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC;
-        const __m512d two52 = _mm512_set1_pd(4503599627370496.0);
-        const __m512d factor = _mm512_set1_pd(fade);
-        const __m512d even =
-            _mm512_maskz_cvtepi64_pd(0xFF, _mm512_and_si512((__m512i)coverage, _mm512_set1_epi64(0xFF)));
-        const __m512d odd = _mm512_maskz_cvtepi64_pd(0xFF, _mm512_maskz_srli_epi64(0xFF, (__m512i)coverage, 32));
-        const __m512i evenBits =
-            (__m512i)_mm512_maskz_add_round_pd(0xFF, _mm512_mul_pd(even, factor), two52, kTowardZero);
-        const __m512i oddBits =
-            (__m512i)_mm512_maskz_add_round_pd(0xFF, _mm512_mul_pd(odd, factor), two52, kTowardZero);
-        return Twice((V::U32)_mm512_mask_shuffle_epi32(evenBits, 0xAAAA, oddBits, _MM_PERM_CDAB));
-    }
-
     // Likewise f x 256 + 2^23 rounded toward zero is 2^23 + s in the low bits
     // of the float (the product is exact, so fusing the two operations
     // changes nothing); one saturating 16-bit subtraction of 0x4B00 and 1

@@ -46,13 +46,13 @@ void UpdateParticle(Particle& particle)
     particle.vy = particle.vy + particle.ay;
 }
 
-DrawnBlock DrawParticle(Bitmap& frame, const Bitmap& sprite, const Particle& particle)
+DrawnBlock DrawParticle(Bitmap& frame, const Bitmap& sprite, const SpriteCoverage& coverage, const Particle& particle)
 {
     const std::int32_t tx = static_cast<std::int32_t>(particle.x);
     const std::int32_t ty = static_cast<std::int32_t>(particle.y);
     const double fade = 1.0 - particle.y * static_cast<double>(kFadePerRow);
     const std::int32_t first = (ty - kSpriteCentre) * frame.width + tx - kSpriteCentre;
     const BlockJob job{frame.pixels + first, frame.width, sprite.pixels, sprite.width, sprite.height};
-    ActiveFrameKernels().blendFadedBlock(job, fade);
+    ActiveFrameKernels().blendFadedBlock(job, coverage.values, fade);
     return {first, sprite.width, sprite.height};
 }

@@ -2,6 +2,7 @@
 
 #include "Bitmap.h"
 #include "DrawnBlock.h"
+#include "SpriteCoverage.h"
 
 // One spark of the fountain. Position in frame pixels (y grows downward);
 // velocity and acceleration per frame, not per second.
@@ -27,7 +28,8 @@ extern Particle fountain[kFountainSize];
 void UpdateParticle(Particle& particle);
 
 // Blends the sprite, centred on the particle, into the frame by the sprite's
-// coverage faded with height. The destination is addressed by linear index,
-// unclipped: a sprite past a side edge continues on the neighbouring row.
-// Returns the block it drew over.
-DrawnBlock DrawParticle(Bitmap& frame, const Bitmap& sprite, const Particle& particle);
+// coverage (made from this sprite) faded with height. The destination is
+// addressed by linear index, unclipped: a sprite past a side edge continues
+// on the neighbouring row. Returns the block it drew over.
+DrawnBlock DrawParticle(Bitmap& frame, const Bitmap& sprite, const SpriteCoverage& coverage,
+                        const Particle& particle);

@@ -62,7 +62,7 @@ void ParticlePass(Demo& demo)
 {
     for (Particle& particle : fountain) {
         UpdateParticle(particle);
-        DrawParticle(*demo.frame, *demo.particleSprite, particle);
+        DrawParticle(*demo.frame, *demo.particleSprite, *demo.spriteCoverage, particle);
     }
 }
 

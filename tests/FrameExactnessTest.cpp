@@ -275,7 +275,7 @@ TEST_P(FrameExactness, FlareAndSpritesMatchAtTheEdgesOfTheirRange)
             Particle particle;
             particle.x = x;
             particle.y = y;
-            DrawParticle(*fast.demo.frame, *fast.demo.particleSprite, particle);
+            DrawParticle(*fast.demo.frame, *fast.demo.particleSprite, *fast.demo.spriteCoverage, particle);
             ReferenceDrawParticle(*literal.demo.frame, *literal.demo.particleSprite, particle);
             ASSERT_EQ(FirstDifference(*fast.demo.frame, *literal.demo.frame), "") << "particle at " << x << ", " << y;
         }
@@ -296,7 +296,7 @@ TEST_P(FrameExactness, BlocksOfAnyWidthMatch)
         AddFlare(*fast.demo.frame, flare, 150, 130);
         ReferenceAddFlare(*literal.demo.frame, flare, 150, 130);
         Particle particle;
-        DrawParticle(*fast.demo.frame, sprite, particle);
+        DrawParticle(*fast.demo.frame, sprite, SpriteCoverage(sprite), particle);
         ReferenceDrawParticle(*literal.demo.frame, sprite, particle);
         ASSERT_EQ(FirstDifference(*fast.demo.frame, *literal.demo.frame), "") << "width " << width;
     }

@@ -142,6 +142,9 @@ TEST(DemoProgram, LoadsTheFiveImagesFromDatas)
     EXPECT_EQ(demo.particleSprite->pixels[0], 0x55555555u);
     EXPECT_EQ(demo.particleSprite->pixels[3], 0xC655FFFFu); // the file's last byte, then 0xFF: (0x55 + 0xFF + 0xFF) / 3 = 0xC6
     EXPECT_EQ(demo.particleSprite->pixels[4], 0xFFFFFFFFu);
+    // The particle pass's coverages come from the sprite as loaded.
+    EXPECT_EQ(demo.spriteCoverage->values[3], 198.0);
+    EXPECT_EQ(demo.spriteCoverage->values[32 * 32 - 1], 255.0);
 }
 
 TEST(DemoProgram, SaysWhichFilesCannotBeReadAndDrawsThemBlack)

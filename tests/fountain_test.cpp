@@ -90,7 +90,7 @@ TEST(DrawParticle, BlendsTheWholeSpriteByFadedCoverage)
     sprite.pixels[16 * 32 + 16] = 0x80FF0000; // centre
 
     const Particle particle = At(116.640625f, 119.125f, 0.0f, 0.0f);
-    DrawParticle(frame, sprite, particle);
+    DrawParticle(frame, sprite, SpriteCoverage(sprite), particle);
 
     const double fade = 1.0 - 119.125 * static_cast<double>(0.0041666f);
     EXPECT_EQ(frame.pixels[103 * 240 + 100], BlendPixel(0xFFFFFFFF, 0x00406080, static_cast<std::uint32_t>(fade * 255)));
@@ -109,11 +109,12 @@ TEST(DrawParticle, RespawnedParticleHasHalfWeightAndSidesWrapByLinearIndex)
     Bitmap frame, sprite;
     Fill(frame, 240, 240, 0);
     Fill(sprite, 32, 32, 0xFFFFFFFF);
-    DrawParticle(frame, sprite, At(120.0f, 120.0f, 0.0f, 0.0f));
+    const SpriteCoverage coverage(sprite);
+    DrawParticle(frame, sprite, coverage, At(120.0f, 120.0f, 0.0f, 0.0f));
     EXPECT_EQ(frame.pixels[120 * 240 + 120], BlendPixel(0xFFFFFFFF, 0, 127)); // fade 0.5000080
 
     Fill(frame, 240, 240, 0);
-    DrawParticle(frame, sprite, At(-0.5f, 100.0f, 0.0f, 0.0f)); // truncates to column 0, not -1
+    DrawParticle(frame, sprite, coverage, At(-0.5f, 100.0f, 0.0f, 0.0f)); // truncates to column 0, not -1
     // Columns -16..-1 of row 84 land at the right end of row 83; columns 0..15 on row 84 itself.
     EXPECT_NE(frame.pixels[83 * 240 + 224], 0u);
     EXPECT_EQ(frame.pixels[83 * 240 + 223], 0u);

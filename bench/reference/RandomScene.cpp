@@ -38,6 +38,7 @@ RandomScene::RandomScene(std::uint32_t seed, MillisecondClock clock)
     }
     demo.lighting = std::make_unique<LightingTables>(*demo.normalMap);
     demo.alternateCover = std::make_unique<AlternateCover>(*demo.alternatePicture);
+    demo.spriteCoverage = std::make_unique<SpriteCoverage>(*demo.particleSprite);
     demo.keptPicture = std::make_unique<KeptPicture>();
     demo.clock.read = std::move(clock);
     demo.clock.startTime = demo.clock.read();
