@@ -43,18 +43,6 @@ auto Lanes(V a, V b, std::index_sequence<I...>)
     return __builtin_shufflevector(a, b, (Offset + I)...);
 }
 
-template <int G>
-typename Vectors<G>::HalfI32 LowHalf(typename Vectors<G>::I32 v)
-{
-    return Lanes<0>(v, v, std::make_index_sequence<G / 2>{});
-}
-
-template <int G>
-typename Vectors<G>::HalfI32 HighHalf(typename Vectors<G>::I32 v)
-{
-    return Lanes<G / 2>(v, v, std::make_index_sequence<G / 2>{});
-}
-
 // The lanes of two halves, low first, as one vector of twice as many.
 template <int G, typename Half>
 auto Concatenate(Half low, Half high)
@@ -102,7 +90,6 @@ struct PortableIsa {
     using V = Vectors<G>;
 
     static typename V::HalfF64 Widen(typename V::HalfF32 v) { return __builtin_convertvector(v, typename V::HalfF64); }
-    static typename V::HalfF64 Widen(typename V::HalfI32 v) { return __builtin_convertvector(v, typename V::HalfF64); }
 
     // a x b + c, where a and b are floats widened to double: their product
     // needs at most 48 of the 53 significant bits, so it is exact, and one

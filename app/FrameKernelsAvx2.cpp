@@ -10,10 +10,9 @@ namespace {
 struct Avx2Isa : PortableIsa<8, Avx2Isa> {
     using HalfF64 = V::HalfF64;
 
-    // One instruction each, where the compiler splits the portable conversion
-    // in two halves through memory.
+    // One instruction, where the compiler splits the portable conversion in
+    // two halves through memory.
     static HalfF64 Widen(V::HalfF32 v) { return _mm256_cvtps_pd((__m128)v); }
-    static HalfF64 Widen(V::HalfI32 v) { return _mm256_cvtepi32_pd((__m128i)v); }
 
     // Exact for a product of two floats; see PortableIsa.
     static HalfF64 MultiplyAdd(HalfF64 a, HalfF64 b, HalfF64 c)

@@ -38,12 +38,11 @@ struct Avx512Isa : PortableIsa<16, Avx512Isa> {
     }
     static bool AnyLane(Doubt lanes) { return lanes != 0; }
 
-    // One instruction each, where the compiler splits the portable
-    // conversion in two halves. Here and below, the zero-masked forms keep
+    // One instruction, where the compiler splits the portable conversion in
+    // two halves. Here and below, the zero-masked forms keep
     // every lane (mask of all eight) and, unlike the plain ones, start from a
     // defined register.
     static HalfF64 Widen(V::HalfF32 v) { return _mm512_maskz_cvtps_pd(0xFF, (__m256)v); }
-    static HalfF64 Widen(V::HalfI32 v) { return _mm512_maskz_cvtepi32_pd(0xFF, (__m256i)v); }
 
     // Exact for a product of two floats; see PortableIsa.
     static HalfF64 MultiplyAdd(HalfF64 a, HalfF64 b, HalfF64 c)
