@@ -119,9 +119,9 @@ void DrawFrame(Demo& demo)
     if (!kept.Restore(parameters, *demo.frame)) {
         DrawLitPicture(*demo.frame, *demo.picture, *demo.alternatePicture, *demo.alternateCover, *demo.lighting,
                        parameters);
+        AddFlare(*demo.frame, *demo.flare, parameters.lightX, parameters.lightY);
         kept.Drawn(parameters, *demo.frame);
     }
-    kept.Cover(AddFlare(*demo.frame, *demo.flare, parameters.lightX, parameters.lightY));
     for (Particle& particle : fountain) {
         UpdateParticle(particle);
         kept.Cover(DrawParticle(*demo.frame, *demo.particleSprite, *demo.spriteCoverage, particle));

@@ -6,12 +6,11 @@ namespace {
 constexpr std::int32_t kFlareOffset = 92;
 }
 
-DrawnBlock AddFlare(Bitmap& frame, const Bitmap& flare, std::int32_t lightX, std::int32_t lightY)
+void AddFlare(Bitmap& frame, const Bitmap& flare, std::int32_t lightX, std::int32_t lightY)
 {
     const std::int32_t left = lightX - kFlareOffset;
     const std::int32_t top = lightY - kFlareOffset;
     const std::int32_t first = top * frame.width + left;
     const BlockJob job{frame.pixels + first, frame.width, flare.pixels, flare.width, flare.height};
     ActiveFrameKernels().addSaturatedBlock(job);
-    return {first, flare.width, flare.height};
 }

@@ -309,10 +309,10 @@ TEST(KeptPicture, NotRestoredAfterMoreBlocksThanAFrameDraws)
     const FrameParameters still{0, 0, 120, 240, false, 0, 0};
     DrawStandIn(kept, still, frame, 0x11);
     DrawStandIn(kept, still, frame, 0x11);
-    for (int i = 0; i <= kFountainSize; ++i) // the flare and every particle
+    for (int i = 0; i < kFountainSize; ++i) // every particle
         kept.Cover({i, 1, 1});
     ASSERT_TRUE(kept.Restore(still, frame));
-    for (int i = 0; i <= kFountainSize + 1; ++i) // one more than those
+    for (int i = 0; i <= kFountainSize; ++i) // one more than those
         kept.Cover({i, 1, 1});
     EXPECT_FALSE(kept.Restore(still, frame));
 }
