@@ -135,6 +135,21 @@ for signal in INT TERM HUP; do
   check "SIG$signal leaves no file behind" test -z "$(ls "$work/interrupted")"
 done
 
+# Interrupted the moment its temporary file appears, between the file's
+# creation and the rest of the set-up: ten times, never left behind.
+mkdir "$work/early"
+left=0
+for _ in $(seq 10); do
+  "$capture" --frames 4000000000 --out "$work/early/long.raw" 2>/dev/null &
+  pid=$!
+  while [ -z "$(ls "$work/early")" ] && kill -0 $pid 2>/dev/null; do :; done
+  kill -s HUP $pid
+  wait $pid 2>/dev/null
+  [ -z "$(ls "$work/early")" ] || left=$((left + 1))
+  rm -f "$work/early"/*
+done
+check "interrupted as its file appears, none left behind ($left of 10)" test $left -eq 0
+
 # Image files that cannot be read: the frames the failure rules give, and one
 # line each on standard error; standard output carries only the frames.
 mkdir -p "$work/hostile/datas"

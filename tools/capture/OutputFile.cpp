@@ -62,8 +62,16 @@ bool OutputFile::OpenStream(const std::string& newPath)
     const std::string stem = finalPath + ".part-" + std::to_string(ProcessNumber()) + "-";
     for (int attempt = 0; attempt < kTemporaryNameTries && !file; ++attempt) {
         temporaryPath = stem + std::to_string(attempt);
+        // Created and held for removal with interruptions waiting, so that
+        // none can end the run between the two and leave the file behind.
+        HoldInterrupts();
         errno = 0;
         file = CreateNewFile(temporaryPath);
+        const int created = errno;
+        if (file)
+            RemoveOnInterrupt(temporaryPath);
+        ReleaseInterrupts();
+        errno = created;
         if (!file && errno != EEXIST)
             break;
     }
@@ -71,7 +79,6 @@ bool OutputFile::OpenStream(const std::string& newPath)
         temporaryPath.clear();
         return Fail("cannot write '" + path + "'");
     }
-    RemoveOnInterrupt(temporaryPath);
     if (exists && !GivePermissions(file, status.permissions()))
         return Fail("cannot give '" + path + "' its permissions back");
     return true;

@@ -34,3 +34,8 @@ void SetBinaryStandardOutput();
 // console), then ends as it would have ended, or when it ends through exit.
 // One path at a time; an empty path holds none.
 void RemoveOnInterrupt(const std::string& path);
+
+// Between these two an interruption waits: it takes effect, removal
+// included, at ReleaseInterrupts.
+void HoldInterrupts();
+void ReleaseInterrupts();

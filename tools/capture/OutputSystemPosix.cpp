@@ -25,6 +25,28 @@ void RemoveFileAtOnce(const char* path)
     unlink(path);
 }
 
+// The signals that RemoveAndEnd handles.
+sigset_t InterruptSignals()
+{
+    sigset_t signals;
+    sigemptyset(&signals);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaddset(&signals, signal);
+    return signals;
+}
+
+void HoldInterrupts()
+{
+    const sigset_t signals = InterruptSignals();
+    sigprocmask(SIG_BLOCK, &signals, nullptr);
+}
+
+void ReleaseInterrupts()
+{
+    const sigset_t signals = InterruptSignals();
+    sigprocmask(SIG_UNBLOCK, &signals, nullptr);
+}
+
 void InstallInterruptHandlers()
 {
     for (int signal : {SIGINT, SIGTERM, SIGHUP}) {

@@ -11,12 +11,18 @@
 
 namespace {
 
+// Held by the main thread while interruptions wait; the control handler runs
+// on a thread of its own and takes it before it removes anything.
+SRWLOCK interruptLock = SRWLOCK_INIT;
+
 // Ctrl+C, Ctrl+Break, a closed console, log-off and shut-down. The file was
 // opened shareable for deletion, so it goes although it is still open; the
 // system's own handler then ends the process as usual.
 BOOL WINAPI RemoveAndEnd(DWORD)
 {
+    AcquireSRWLockShared(&interruptLock);
     RemovePendingFile();
+    ReleaseSRWLockShared(&interruptLock);
     return FALSE;
 }
 
@@ -101,6 +107,16 @@ void SetBinaryStandardOutput()
 void RemoveFileAtOnce(const char* path)
 {
     DeleteFileA(path);
+}
+
+void HoldInterrupts()
+{
+    AcquireSRWLockExclusive(&interruptLock);
+}
+
+void ReleaseInterrupts()
+{
+    ReleaseSRWLockExclusive(&interruptLock);
 }
 
 void InstallInterruptHandlers()
