@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
 #include "Bitmap.h"
 
 // A sprite's coverages, its pixels' top bytes, as doubles, row by row: the
@@ -17,5 +15,5 @@ public:
     SpriteCoverage& operator=(const SpriteCoverage&) = delete;
 
     // sprite.width x sprite.height values.
-    double* values;
+    double* const values;
 };
