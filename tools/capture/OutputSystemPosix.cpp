@@ -18,6 +18,10 @@ void RemoveAndEnd(int signal)
     std::raise(signal);
 }
 
+// The signal mask before HoldInterrupts, which ReleaseInterrupts puts back:
+// a signal the parent blocked stays blocked.
+sigset_t maskBeforeHold;
+
 } // namespace
 
 void RemoveFileAtOnce(const char* path)
@@ -25,26 +29,18 @@ void RemoveFileAtOnce(const char* path)
     unlink(path);
 }
 
-// The signals that RemoveAndEnd handles.
-sigset_t InterruptSignals()
+void HoldInterrupts()
 {
     sigset_t signals;
     sigemptyset(&signals);
     for (int signal : {SIGINT, SIGTERM, SIGHUP})
         sigaddset(&signals, signal);
-    return signals;
-}
-
-void HoldInterrupts()
-{
-    const sigset_t signals = InterruptSignals();
-    sigprocmask(SIG_BLOCK, &signals, nullptr);
+    sigprocmask(SIG_BLOCK, &signals, &maskBeforeHold);
 }
 
 void ReleaseInterrupts()
 {
-    const sigset_t signals = InterruptSignals();
-    sigprocmask(SIG_UNBLOCK, &signals, nullptr);
+    sigprocmask(SIG_SETMASK, &maskBeforeHold, nullptr);
 }
 
 void InstallInterruptHandlers()
