@@ -10,7 +10,6 @@ void AddFlare(Bitmap& frame, const Bitmap& flare, std::int32_t lightX, std::int3
 {
     const std::int32_t left = lightX - kFlareOffset;
     const std::int32_t top = lightY - kFlareOffset;
-    const std::int32_t first = top * frame.width + left;
-    const BlockJob job{frame.pixels + first, frame.width, flare.pixels, flare.width, flare.height};
+    const BlockJob job{frame.pixels + top * frame.width + left, frame.width, flare.pixels, flare.width, flare.height};
     ActiveFrameKernels().addSaturatedBlock(job);
 }

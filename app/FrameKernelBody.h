@@ -195,13 +195,6 @@ struct PortableIsa {
         return Isa::Twice(Join<G>(__builtin_convertvector(low, HalfI32), __builtin_convertvector(high, HalfI32)));
     }
 
-    // trunc(c x fade) of the coverages c of 0 to 255 of two halves, each
-    // product in double precision, in both 16-bit halves of each lane.
-    static typename V::U32 FadedWeights(typename V::HalfF64 low, typename V::HalfF64 high, double fade)
-    {
-        return Isa::TruncateTwice(low * fade, high * fade);
-    }
-
     // v = (s x 255) >> 8 of s = trunc(f x 256), f being d^16 of 0 to 1 of
     // two halves rounded to single precision (f x 256 is exact there).
     static typename V::U32 SpecularLevels(typename V::HalfF64 low, typename V::HalfF64 high)
@@ -665,9 +658,10 @@ void BlendFadedBlock(const BlockJob& job, const double* coverage, double fade)
     constexpr int G = Isa::kGroup;
     using U32 = typename Vectors<G>::U32;
     using HalfF64 = typename Vectors<G>::HalfF64;
+    // The weights trunc(c x fade), each product in double precision.
     ForEachGroup<G>(job, coverage, [fade](U32 target, U32 source, const double* c) {
         return BlendWords<Isa>(source, target,
-                               Isa::FadedWeights(Load<HalfF64>(c), Load<HalfF64>(c + G / 2), fade));
+                               Isa::TruncateTwice(Load<HalfF64>(c) * fade, Load<HalfF64>(c + G / 2) * fade));
     });
 }
 
