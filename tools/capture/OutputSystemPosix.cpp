@@ -18,6 +18,9 @@ void RemoveAndEnd(int signal)
     std::raise(signal);
 }
 
+// The signals whose ends remove the pending file.
+constexpr int kInterruptSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
 // The signal mask before HoldInterrupts, which ReleaseInterrupts puts back:
 // a signal the parent blocked stays blocked.
 sigset_t maskBeforeHold;
@@ -33,7 +36,7 @@ void HoldInterrupts()
 {
     sigset_t signals;
     sigemptyset(&signals);
-    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+    for (int signal : kInterruptSignals)
         sigaddset(&signals, signal);
     sigprocmask(SIG_BLOCK, &signals, &maskBeforeHold);
 }
@@ -45,7 +48,7 @@ void ReleaseInterrupts()
 
 void InstallInterruptHandlers()
 {
-    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    for (int signal : kInterruptSignals) {
         struct sigaction action {};
         // A signal the parent made the process ignore (nohup, a background
         // job) stays ignored.
