@@ -91,6 +91,14 @@ struct PortableIsa {
 
     static typename V::HalfF64 Widen(typename V::HalfF32 v) { return __builtin_convertvector(v, typename V::HalfF64); }
 
+    // The correctly rounded square root of each lane, as std::sqrt gives it.
+    static typename V::HalfF64 SquareRoot(typename V::HalfF64 v)
+    {
+        for (int i = 0; i < G / 2; ++i)
+            v[i] = __builtin_sqrt(v[i]);
+        return v;
+    }
+
     // a x b + c, where a and b are floats widened to double: their product
     // needs at most 48 of the 53 significant bits, so it is exact, and one
     // rounding of the whole sum gives what the product and the sum each
@@ -510,10 +518,30 @@ struct HalfLight {
     typename Vectors<Isa::kGroup>::HalfF64 d16;
 };
 
-// n and l point at the normal's and the light direction's three planes,
-// each at the half's first pixel.
+// The unit vector towards the light, as Vector3::Normalize gives it, from
+// its components a_x of the half's columns, a_y and a_z = 40: the squares
+// and their sum are exact integers and the root and the quotient are
+// correctly rounded, so every component is the same float. Worked out here
+// rather than read from a table, for a doubtful step is rare and a table
+// entry that only it reads is rarely in the cache.
 template <typename Isa>
-HalfLight<Isa> LightHalf(const float* const n[3], std::int32_t ni, const float* const l[3], std::int32_t li)
+void LightDirection(const float* ax, float ay, typename Vectors<Isa::kGroup>::HalfF64 l[3])
+{
+    using V = Vectors<Isa::kGroup>;
+    using F64 = typename V::HalfF64;
+    const F64 x = Isa::Widen(Load<typename V::HalfF32>(ax));
+    const F64 y = F64{} + static_cast<double>(ay);
+    const F64 z = F64{} + static_cast<double>(LightingTables::kLightHeight);
+    const F64 inverse = 1.0 / Isa::SquareRoot(x * x + y * y + z * z);
+    l[0] = Isa::Widen(__builtin_convertvector(x * inverse, typename V::HalfF32));
+    l[1] = Isa::Widen(__builtin_convertvector(y * inverse, typename V::HalfF32));
+    l[2] = Isa::Widen(__builtin_convertvector(z * inverse, typename V::HalfF32));
+}
+
+// n points at the normal's three planes and ax at a_x of the columns, each
+// at the half's first pixel; ay is a_y of the row.
+template <typename Isa>
+HalfLight<Isa> LightHalf(const float* const n[3], std::int32_t ni, const float* ax, float ay)
 {
     using V = Vectors<Isa::kGroup>;
     using F32 = typename V::HalfF32;
@@ -521,14 +549,14 @@ HalfLight<Isa> LightHalf(const float* const n[3], std::int32_t ni, const float* 
     const F64 nx = Isa::Widen(Load<F32>(n[0] + ni));
     const F64 ny = Isa::Widen(Load<F32>(n[1] + ni));
     const F64 nz = Isa::Widen(Load<F32>(n[2] + ni));
-    const F64 lx = Isa::Widen(Load<F32>(l[0] + li));
-    const F64 ly = Isa::Widen(Load<F32>(l[1] + li));
-    const F64 lz = Isa::Widen(Load<F32>(l[2] + li));
-    // nz lz + ny ly, then + nx lx, every product exact. The table vectors
-    // are unit vectors to within the rounding of their components, so d
-    // exceeds 1 by less than 2^-21; every d from 1 to 1.0002 gives k = 220
-    // and s = 256, as d = 1 does, so d needs no clamp from above.
-    const F64 d = Isa::AtLeastZero(Isa::MultiplyAdd(nx, lx, Isa::MultiplyAdd(nz, lz, ny * ly)));
+    F64 l[3];
+    LightDirection<Isa>(ax, ay, l);
+    // nz lz + ny ly, then + nx lx, every product exact. The light
+    // direction and the normal are unit vectors to within the rounding of
+    // their components, so d exceeds 1 by less than 2^-21; every d from 1
+    // to 1.0002 gives k = 220 and s = 256, as d = 1 does, so d needs no
+    // clamp from above.
+    const F64 d = Isa::AtLeastZero(Isa::MultiplyAdd(nx, l[0], Isa::MultiplyAdd(nz, l[2], ny * l[1])));
     const F64 d2 = d * d;
     const F64 d4 = d2 * d2;
     const F64 d8 = d4 * d4;
@@ -537,12 +565,12 @@ HalfLight<Isa> LightHalf(const float* const n[3], std::int32_t ni, const float* 
 
 // The factors of a step, in double precision as the literal code has them.
 template <typename Isa>
-void ExactFactors(const float* const n[3], std::int32_t ni, const float* const l[3], std::int32_t li,
+void ExactFactors(const float* const n[3], std::int32_t ni, const float* ax, float ay,
                   typename Vectors<Isa::kGroup>::U32& k, typename Vectors<Isa::kGroup>::U32& v)
 {
     constexpr int G = Isa::kGroup;
-    const HalfLight<Isa> low = LightHalf<Isa>(n, ni, l, li);
-    const HalfLight<Isa> high = LightHalf<Isa>(n, ni + G / 2, l, li + G / 2);
+    const HalfLight<Isa> low = LightHalf<Isa>(n, ni, ax, ay);
+    const HalfLight<Isa> high = LightHalf<Isa>(n, ni + G / 2, ax + G / 2, ay);
     k = Isa::TruncateTwice(low.d * 220.0, high.d * 220.0);
     v = Isa::SpecularLevels(low.d16, high.d16);
 }
@@ -553,7 +581,6 @@ void DrawLitPicture(const LitPictureJob& job)
     constexpr int G = Isa::kGroup;
     using U32 = typename Vectors<G>::U32;
     const float* const normals[3] = {job.normalX, job.normalY, job.normalZ};
-    const float* const directions[3] = {job.directionX, job.directionY, job.directionZ};
     std::uint32_t* const frame = job.frame;
 
     const BackgroundTerms<G> background(job.background);
@@ -596,7 +623,7 @@ void DrawLitPicture(const LitPictureJob& job)
                 U32 k = light[step].k;
                 U32 v = light[step].v;
                 if (Isa::AnyLane(light[step].doubtful))
-                    ExactFactors<Isa>(normals, normalRow + at, directions, directionRow + at, k, v);
+                    ExactFactors<Isa>(normals, normalRow + at, ax + at, ay, k, v);
                 Store(rowK + at, k);
                 Store(rowV + at, v);
             }

@@ -26,12 +26,9 @@ struct LitPictureJob {
     const float* normalY;
     const float* normalZ;
     const float* raisedNormalZ;
-    // The light-direction planes and their diffuse scale (LightingTables),
-    // already offset to the entry of frame pixel (0, 0) under this frame's
-    // light; rows 360 entries apart.
-    const float* directionX;
-    const float* directionY;
-    const float* directionZ;
+    // The diffuse scale of the light directions (LightingTables), already
+    // offset to the entry of frame pixel (0, 0) under this frame's light;
+    // rows 360 entries apart.
     const float* diffuseScale;
     // The light; frame pixel (x, y) sees it along (lightX - x, lightY - y, 40).
     std::int32_t lightX;

@@ -14,6 +14,8 @@ struct Avx2Isa : PortableIsa<8, Avx2Isa> {
     // two halves through memory.
     static HalfF64 Widen(V::HalfF32 v) { return _mm256_cvtps_pd((__m128)v); }
 
+    static HalfF64 SquareRoot(HalfF64 v) { return _mm256_sqrt_pd((__m256d)v); }
+
     // Exact for a product of two floats; see PortableIsa.
     static HalfF64 MultiplyAdd(HalfF64 a, HalfF64 b, HalfF64 c)
     {

@@ -44,6 +44,8 @@ struct Avx512Isa : PortableIsa<16, Avx512Isa> {
     // defined register.
     static HalfF64 Widen(V::HalfF32 v) { return _mm512_maskz_cvtps_pd(0xFF, (__m256)v); }
 
+    static HalfF64 SquareRoot(HalfF64 v) { return _mm512_maskz_sqrt_pd(0xFF, (__m512d)v); }
+
     // Exact for a product of two floats; see PortableIsa.
     static HalfF64 MultiplyAdd(HalfF64 a, HalfF64 b, HalfF64 c)
     {

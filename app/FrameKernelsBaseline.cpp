@@ -21,6 +21,7 @@ struct BaselineIsa : PortableIsa<4, BaselineIsa> {
     // The maximum gives its second operand, 0, when d is not a number.
     static HalfF64 AtLeastZero(HalfF64 d) { return (HalfF64)_mm_max_pd((__m128d)d, _mm_setzero_pd()); }
     static V::F32 AtLeastZero(V::F32 d) { return (V::F32)_mm_max_ps((__m128)d, _mm_setzero_ps()); }
+    static HalfF64 SquareRoot(HalfF64 v) { return (HalfF64)_mm_sqrt_pd((__m128d)v); }
 
     // A doubtful lane's sign is set.
     static bool AnyLane(V::U32 lanes) { return _mm_movemask_ps((__m128)lanes) != 0; }
@@ -30,6 +31,7 @@ struct BaselineIsa : PortableIsa<4, BaselineIsa> {
     // The pseudo-maximum of 0 and d is d only where 0 < d, so 0 for not-a-number.
     static HalfF64 AtLeastZero(HalfF64 d) { return (HalfF64)wasm_f64x2_pmax(wasm_f64x2_const_splat(0.0), (v128_t)d); }
     static V::F32 AtLeastZero(V::F32 d) { return (V::F32)wasm_f32x4_pmax(wasm_f32x4_const_splat(0.0f), (v128_t)d); }
+    static HalfF64 SquareRoot(HalfF64 v) { return (HalfF64)wasm_f64x2_sqrt((v128_t)v); }
 
     // WebAssembly converts to integers with saturation, at the cost of a
     // few instructions, or for pairs of doubles lane by lane; whole-vector
@@ -85,6 +87,7 @@ struct BaselineIsa : PortableIsa<4, BaselineIsa> {
     // The number maximum gives the number, 0, when d is not a number.
     static HalfF64 AtLeastZero(HalfF64 d) { return (HalfF64)vmaxnmq_f64((float64x2_t)d, vdupq_n_f64(0.0)); }
     static V::F32 AtLeastZero(V::F32 d) { return (V::F32)vmaxnmq_f32((float32x4_t)d, vdupq_n_f32(0.0f)); }
+    static HalfF64 SquareRoot(HalfF64 v) { return (HalfF64)vsqrtq_f64((float64x2_t)v); }
 
     static bool AnyLane(V::U32 lanes) { return vmaxvq_u32((uint32x4_t)lanes) != 0; }
 

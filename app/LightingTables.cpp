@@ -13,15 +13,12 @@ constexpr std::size_t kDirectionCount = LightingTables::kDirectionSpan * Lightin
 LightingTables::LightingTables(const Bitmap& normalMap)
 {
     block = static_cast<float*>(
-        RequireAllocation(std::malloc((4 * kNormalCount + 4 * kDirectionCount) * sizeof(float)), "the lighting tables"));
+        RequireAllocation(std::malloc((4 * kNormalCount + kDirectionCount) * sizeof(float)), "the lighting tables"));
     normalX = block;
     normalY = normalX + kNormalCount;
     normalZ = normalY + kNormalCount;
     raisedNormalZ = normalZ + kNormalCount;
-    directionX = raisedNormalZ + kNormalCount;
-    directionY = directionX + kDirectionCount;
-    directionZ = directionY + kDirectionCount;
-    diffuseScale = directionZ + kDirectionCount;
+    diffuseScale = raisedNormalZ + kNormalCount;
 
     for (std::size_t i = 0; i < kNormalCount; ++i) {
         const std::uint32_t word = normalMap.pixels[i];
@@ -39,11 +36,8 @@ LightingTables::LightingTables(const Bitmap& normalMap)
             Vector3 direction{static_cast<float>(kFrameSize - column), static_cast<float>(kFrameSize - row),
                               static_cast<float>(kLightHeight)};
             const double length = direction.Normalize();
-            const std::size_t i = static_cast<std::size_t>(row) * kDirectionSpan + column;
-            diffuseScale[i] = static_cast<float>(kFullDiffuse / length);
-            directionX[i] = direction.x;
-            directionY[i] = direction.y;
-            directionZ[i] = direction.z;
+            diffuseScale[static_cast<std::size_t>(row) * kDirectionSpan + column] =
+                static_cast<float>(kFullDiffuse / length);
         }
     }
 }

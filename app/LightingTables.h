@@ -18,16 +18,17 @@ public:
     static constexpr std::int32_t kLightHeight = 40;
     static constexpr std::int32_t kFullDiffuse = 220;
 
-    // Normalises every normal of the 240 x 240 normal map and every light
-    // direction. Ends the process with a message when memory runs out.
+    // Normalises every normal of the 240 x 240 normal map and works out the
+    // diffuse scale of every light direction. Ends the process with a
+    // message when memory runs out.
     explicit LightingTables(const Bitmap& normalMap);
     ~LightingTables();
 
     LightingTables(const LightingTables&) = delete;
     LightingTables& operator=(const LightingTables&) = delete;
 
-    // The first entry of the direction row for frame row y under a light at
-    // (lightX, lightY); entry x of that row belongs to frame pixel (x, y).
+    // The first entry of the diffuse-scale row for frame row y under a light
+    // at (lightX, lightY); entry x of that row belongs to frame pixel (x, y).
     static std::int32_t DirectionIndex(std::int32_t y, std::int32_t lightX, std::int32_t lightY)
     {
         return (y - lightY + kFrameSize) * kDirectionSpan + kFrameSize - lightX;
@@ -41,16 +42,12 @@ public:
     // normalZ x 40 (the light's height) rounded to single precision, as the
     // estimate of the light takes it.
     float* raisedNormalZ;
-    // The unit vector from a frame pixel towards the light, 360 x 360 entries
-    // per component: entry (row, column) points (240 - column, 240 - row, 40).
-    float* directionX;
-    float* directionY;
-    float* directionZ;
-    // 220 (the diffuse factor facing the light) / the length of that vector
-    // before it was normalised, rounded to single precision: the vector times
-    // it is 220 times the direction to within the rounding of its
-    // components, in one plane instead of three, for the estimate of the
-    // light.
+    // 220 (the diffuse factor facing the light) / the length of the vector
+    // from a frame pixel towards the light, rounded to single precision,
+    // 360 x 360 entries: entry (row, column) is that of the vector (240 -
+    // column, 240 - row, 40). The vector times it is 220 times the unit
+    // direction to within the rounding of its components, in one plane
+    // instead of three, for the estimate of the light.
     float* diffuseScale;
 
     // The light worked out from these tables in a recent frame, kept for
