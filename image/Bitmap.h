@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 // The system's one image type: width x height pixel words 0xAARRGGBB,
@@ -15,6 +16,9 @@ public:
     // Replaces the block with an uncleared one of width x height words and
     // returns it (null when the allocation failed; the sizes are stored anyway).
     std::uint32_t* Resize(std::int32_t width, std::int32_t height);
+
+    // width x height, as a count of words.
+    std::size_t PixelCount() const { return static_cast<std::size_t>(width) * static_cast<std::size_t>(height); }
 
     std::uint32_t* pixels;
     std::int32_t width;

@@ -10,27 +10,22 @@ static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "raw frames are little-
 
 namespace {
 
-std::size_t PixelCount(const Bitmap& frame)
-{
-    return static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
-}
-
 // The frame's R, G and B into rgb, three bytes a pixel.
 void PackRgb(const Bitmap& frame, std::uint8_t* rgb)
 {
-    ActiveFrameKernels().packRgb(frame.pixels, rgb, static_cast<std::int32_t>(PixelCount(frame)));
+    ActiveFrameKernels().packRgb(frame.pixels, rgb, static_cast<std::int32_t>(frame.PixelCount()));
 }
 
 } // namespace
 
 ByteSpan RawFrameBytes(const Bitmap& frame)
 {
-    return {reinterpret_cast<const std::uint8_t*>(frame.pixels), PixelCount(frame) * 4};
+    return {reinterpret_cast<const std::uint8_t*>(frame.pixels), frame.PixelCount() * 4};
 }
 
 void EncodeRgb(const Bitmap& frame, std::vector<std::uint8_t>& bytes)
 {
-    bytes.resize(PixelCount(frame) * 3);
+    bytes.resize(frame.PixelCount() * 3);
     PackRgb(frame, bytes.data());
 }
 
@@ -40,7 +35,7 @@ ByteSpan EncodePpmFrame(const Bitmap& frame, std::vector<std::uint8_t>& bytes)
     constexpr std::size_t kLine = 64;
     const std::string header =
         "P6\n" + std::to_string(frame.width) + " " + std::to_string(frame.height) + "\n255\n";
-    const std::size_t size = header.size() + PixelCount(frame) * 3;
+    const std::size_t size = header.size() + frame.PixelCount() * 3;
     bytes.resize(size + kLine - 1);
     const std::size_t pixelsAt = reinterpret_cast<std::uintptr_t>(bytes.data()) + header.size();
     std::uint8_t* const image = bytes.data() + (kLine - pixelsAt % kLine) % kLine;
