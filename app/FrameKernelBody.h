@@ -644,9 +644,12 @@ void DrawLitPicture(const LitPictureJob& job)
 // source pixel (null where there is none); a row's last partial group goes
 // through zero-padded copies.
 template <int G, typename Step>
-void ForEachGroup(const BlockJob& job, const double* coverage, Step step)
+void ForEachGroup(const BlockJob& blockJob, const double* coverage, Step step)
 {
     using U32 = typename Vectors<G>::U32;
+    // A copy: the stores into the frame could otherwise alias the job's
+    // fields, which the loops would then read again after every group.
+    const BlockJob job = blockJob;
     for (std::int32_t r = 0; r < job.height; ++r) {
         std::uint32_t* target = job.target + r * job.stride;
         const std::uint32_t* source = job.source + r * job.width;
