@@ -77,12 +77,11 @@ void ReferenceParticles(Demo& demo)
     ReferenceParticlePass(*demo.frame, *demo.particleSprite);
 }
 
-// One frame's PPM encoding for demo-capture on the widest level, of a frame
-// drawn there; raw frames need none. Each benchmark selects its level, as
-// others may run between its repetitions.
-void EncodePpm(benchmark::State& state)
+// One frame's PPM encoding for demo-capture, of a frame drawn on the same
+// level; raw frames need none.
+void EncodePpm(benchmark::State& state, SimdLevel level)
 {
-    SelectSimdLevel(WidestSimdLevel());
+    SelectSimdLevel(level);
     RandomScene scene(1, FrameCycleClock());
     DrawFrame(scene.demo);
     std::vector<std::uint8_t> bytes;
@@ -94,21 +93,16 @@ void EncodePpm(benchmark::State& state)
     CountFrames(state);
 }
 
-// A whole frame on the widest level, then its PPM encoding, as demo-capture
-// has them: against WholeFrame, the encoding's cost where the frame has just
-// been drawn rather than on a frame kept in the cache.
-void FrameThenPpm(benchmark::State& state)
+// A whole frame, then its PPM encoding, as demo-capture has them: against
+// WholeFrame, the encoding's cost where the frame has just been drawn rather
+// than on a frame kept in the cache.
+void FrameThenPpm(benchmark::State& state, SimdLevel level)
 {
-    SelectSimdLevel(WidestSimdLevel());
-    RandomScene scene(1, FrameCycleClock());
     std::vector<std::uint8_t> bytes;
-    for (auto _ : state) {
-        DrawFrame(scene.demo);
-        EncodePpmFrame(*scene.demo.frame, bytes);
-        benchmark::DoNotOptimize(bytes.data());
-        benchmark::ClobberMemory();
-    }
-    CountFrames(state);
+    RunPass(state, level, Clock::Moving, [&bytes](Demo& demo) {
+        DrawFrame(demo);
+        EncodePpmFrame(*demo.frame, bytes);
+    });
 }
 
 void PrepareLighting(benchmark::State& state)
@@ -148,7 +142,12 @@ void RegisterFrameBenchmarks()
         Register("LitPictureStillLight" + suffix, LitPicture, level, Clock::Still);
         Register("WholeFrameStillClock" + suffix, DrawFrame, level, Clock::Still);
     }
-    benchmark::RegisterBenchmark("EncodeFrame/ppm", EncodePpm)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("WholeFrameThenEncode/ppm", FrameThenPpm)->Unit(benchmark::kMicrosecond);
+    // On the widest level, which each selects itself, as other levels'
+    // repetitions may run between its own.
+    benchmark::RegisterBenchmark("EncodeFrame/ppm", [widest](benchmark::State& state) { EncodePpm(state, widest); })
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("WholeFrameThenEncode/ppm",
+                                 [widest](benchmark::State& state) { FrameThenPpm(state, widest); })
+        ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("PrepareLightingTables", PrepareLighting)->Unit(benchmark::kMicrosecond);
 }
