@@ -1,25 +1,14 @@
 #include "KeptPicture.h"
 
-#include <cstdlib>
 #include <cstring>
 
 #include "LightingTables.h"
-#include "OutOfMemory.h"
 
 namespace {
 constexpr std::size_t kPixels = LightingTables::kFrameSize * LightingTables::kFrameSize;
 }
 
-KeptPicture::KeptPicture()
-    : pixels(static_cast<std::uint32_t*>(
-          RequireAllocation(std::malloc(kPixels * sizeof(std::uint32_t)), "the kept picture")))
-{
-}
-
-KeptPicture::~KeptPicture()
-{
-    std::free(pixels);
-}
+KeptPicture::KeptPicture() : pixels(RequireBlock<std::uint32_t>(kPixels, "the kept picture")) {}
 
 bool KeptPicture::Restore(const FrameParameters& parameters, Bitmap& frame)
 {
@@ -29,7 +18,7 @@ bool KeptPicture::Restore(const FrameParameters& parameters, Bitmap& frame)
         const DrawnBlock& block = covered[i];
         for (std::int32_t r = 0; r < block.height; ++r) {
             const std::int32_t at = block.first + r * frame.width;
-            std::memcpy(frame.pixels + at, pixels + at, block.width * sizeof(std::uint32_t));
+            std::memcpy(frame.pixels + at, pixels.get() + at, block.width * sizeof(std::uint32_t));
         }
     }
     coveredCount = 0;
@@ -41,7 +30,7 @@ void KeptPicture::Drawn(const FrameParameters& parameters, const Bitmap& frame)
 {
     frameOverKept = parameters == previous;
     if (frameOverKept) {
-        std::memcpy(pixels, frame.pixels, kPixels * sizeof(std::uint32_t));
+        std::memcpy(pixels.get(), frame.pixels, kPixels * sizeof(std::uint32_t));
         kept = parameters;
     }
     coveredCount = 0;

@@ -5,6 +5,7 @@
 #include "Bitmap.h"
 #include "DrawnBlock.h"
 #include "LitPicture.h"
+#include "OutOfMemory.h"
 #include "Particle.h"
 
 // The lit picture of one set of frame parameters with the flare added, which
@@ -21,10 +22,6 @@ class KeptPicture {
 public:
     // Ends the process with a message when memory runs out.
     KeptPicture();
-    ~KeptPicture();
-
-    KeptPicture(const KeptPicture&) = delete;
-    KeptPicture& operator=(const KeptPicture&) = delete;
 
     // Makes the 240 x 240 frame, as the frame before left it, hold the lit
     // picture and flare of `parameters` again when that is the one kept;
@@ -44,7 +41,7 @@ private:
     // Every particle of one frame.
     static constexpr int kMostBlocks = kFountainSize;
 
-    std::uint32_t* const pixels;
+    const OwnedBlock<std::uint32_t> pixels;
     FrameParameters kept{};
     // The frame holds the kept picture but for the covered blocks; false
     // also when more blocks were drawn than are noted.

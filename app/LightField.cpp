@@ -1,24 +1,12 @@
 #include "LightField.h"
 
-#include <cstdlib>
-
 #include "LightingTables.h"
-#include "OutOfMemory.h"
 
 namespace {
 constexpr std::size_t kPixels = LightingTables::kFrameSize * LightingTables::kFrameSize;
 }
 
-LightField::LightField()
-    : factors(static_cast<std::uint32_t*>(
-          RequireAllocation(std::malloc(kPixels * sizeof(std::uint32_t)), "the light field")))
-{
-}
-
-LightField::~LightField()
-{
-    std::free(factors);
-}
+LightField::LightField() : factors(RequireBlock<std::uint32_t>(kPixels, "the light field")) {}
 
 LightFieldUse LightField::UseFor(std::int32_t lightX, std::int32_t lightY)
 {

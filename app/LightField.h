@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "FrameKernels.h"
+#include "OutOfMemory.h"
 
 // The diffuse factor k and the specular level v of every frame pixel under
 // one light position. They depend on nothing but the light and the normal
@@ -15,10 +16,6 @@ class LightField {
 public:
     // Ends the process with a message when memory runs out.
     LightField();
-    ~LightField();
-
-    LightField(const LightField&) = delete;
-    LightField& operator=(const LightField&) = delete;
 
     // What the frame does with the field for a light at (lightX, lightY):
     // use it when it holds that light; keep it when the light stands where
@@ -27,7 +24,7 @@ public:
     LightFieldUse UseFor(std::int32_t lightX, std::int32_t lightY);
 
     // k, v and k in the low three bytes of each pixel's word.
-    std::uint32_t* const factors;
+    const OwnedBlock<std::uint32_t> factors;
 
 private:
     std::int32_t previousX = -1;

@@ -1,8 +1,5 @@
 #include "LightingTables.h"
 
-#include <cstdlib>
-
-#include "OutOfMemory.h"
 #include "Vector3.h"
 
 namespace {
@@ -11,10 +8,9 @@ constexpr std::size_t kDirectionCount = LightingTables::kDirectionSpan * Lightin
 } // namespace
 
 LightingTables::LightingTables(const Bitmap& normalMap)
+    : block(RequireBlock<float>(4 * kNormalCount + kDirectionCount, "the lighting tables"))
 {
-    block = static_cast<float*>(
-        RequireAllocation(std::malloc((4 * kNormalCount + kDirectionCount) * sizeof(float)), "the lighting tables"));
-    normalX = block;
+    normalX = block.get();
     normalY = normalX + kNormalCount;
     normalZ = normalY + kNormalCount;
     raisedNormalZ = normalZ + kNormalCount;
@@ -40,9 +36,4 @@ LightingTables::LightingTables(const Bitmap& normalMap)
                 static_cast<float>(kFullDiffuse / length);
         }
     }
-}
-
-LightingTables::~LightingTables()
-{
-    std::free(block);
 }

@@ -4,6 +4,7 @@
 
 #include "Bitmap.h"
 #include "LightField.h"
+#include "OutOfMemory.h"
 
 // Everything the per-pixel lighting needs besides the frame parameters,
 // normalised once so that no square root or division is left per pixel.
@@ -22,8 +23,8 @@ public:
     // diffuse scale of every light direction. Ends the process with a
     // message when memory runs out.
     explicit LightingTables(const Bitmap& normalMap);
-    ~LightingTables();
 
+    // The planes point into the tables' own block.
     LightingTables(const LightingTables&) = delete;
     LightingTables& operator=(const LightingTables&) = delete;
 
@@ -56,5 +57,5 @@ public:
     mutable LightField lightField;
 
 private:
-    float* block;
+    OwnedBlock<float> block;
 };

@@ -81,7 +81,7 @@ void DrawLitPicture(Bitmap& frame, const Bitmap& picture, const Bitmap& alternat
                             parameters.pictureOffsetY,
                             parameters.blinkOn,
                             parameters.background,
-                            lighting.lightField.factors,
+                            lighting.lightField.factors.get(),
                             use};
     ActiveFrameKernels().drawLitPicture(job);
 }

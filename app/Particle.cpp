@@ -53,6 +53,6 @@ DrawnBlock DrawParticle(Bitmap& frame, const Bitmap& sprite, const SpriteCoverag
     const double fade = 1.0 - particle.y * static_cast<double>(kFadePerRow);
     const std::int32_t first = (ty - kSpriteCentre) * frame.width + tx - kSpriteCentre;
     const BlockJob job{frame.pixels + first, frame.width, sprite.pixels, sprite.width, sprite.height};
-    ActiveFrameKernels().blendFadedBlock(job, coverage.values, fade);
+    ActiveFrameKernels().blendFadedBlock(job, coverage.values.get(), fade);
     return {first, sprite.width, sprite.height};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Bitmap.h"
+#include "OutOfMemory.h"
 
 // A sprite's coverages, its pixels' top bytes, as doubles, row by row: the
 // form in which a particle's fade multiplies them. Made once the sprite is
@@ -8,12 +9,9 @@
 // widen each of the sprite's bytes to a double for every particle.
 class SpriteCoverage {
 public:
+    // Ends the process with a message when memory runs out.
     explicit SpriteCoverage(const Bitmap& sprite);
-    ~SpriteCoverage();
-
-    SpriteCoverage(const SpriteCoverage&) = delete;
-    SpriteCoverage& operator=(const SpriteCoverage&) = delete;
 
     // sprite.width x sprite.height values.
-    double* const values;
+    const OwnedBlock<double> values;
 };

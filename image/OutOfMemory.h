@@ -1,6 +1,10 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdlib>
+#include <memory>
 #include <new>
+#include <type_traits>
 #include <utility>
 
 // Returns block; when it is null, says on standard error that memory for
@@ -14,4 +18,22 @@ template <typename T, typename... Arguments>
 T* RequireNew(const char* what, Arguments&&... arguments)
 {
     return static_cast<T*>(RequireAllocation(new (std::nothrow) T(std::forward<Arguments>(arguments)...), what));
+}
+
+// Gives a block from RequireBlock back to std::free.
+struct FreeBlock {
+    void operator()(void* block) const { std::free(block); }
+};
+
+template <typename T>
+using OwnedBlock = std::unique_ptr<T[], FreeBlock>;
+
+// count values of T, left unset, or the same message and exit when there is
+// no memory for them. A block for no values holds one, as std::malloc may
+// give null for none, which would read as memory run out.
+template <typename T>
+OwnedBlock<T> RequireBlock(std::size_t count, const char* what)
+{
+    static_assert(std::is_trivial_v<T>, "a block's values are not constructed");
+    return OwnedBlock<T>(static_cast<T*>(RequireAllocation(std::malloc((count > 0 ? count : 1) * sizeof(T)), what)));
 }
