@@ -7,8 +7,9 @@
 #include "OutOfMemory.h"
 
 // Everything the per-pixel lighting needs besides the frame parameters,
-// normalised once so that no square root or division is left per pixel.
-// Each value is exactly what Vector3::Normalize gives for that vector.
+// prepared once so that a settled pixel needs no square root or division
+// (the rare doubtful steps work out their light direction themselves).
+// Each normal is exactly what Vector3::Normalize gives for its vector.
 class LightingTables {
 public:
     // The frame is 240 x 240 and the light lies 120 to 240 pixels from its
