@@ -4,11 +4,7 @@
 
 #include "LightingTables.h"
 
-namespace {
-constexpr std::size_t kPixels = LightingTables::kFrameSize * LightingTables::kFrameSize;
-}
-
-KeptPicture::KeptPicture() : pixels(RequireBlock<std::uint32_t>(kPixels, "the kept picture")) {}
+KeptPicture::KeptPicture() : pixels(RequireBlock<std::uint32_t>(LightingTables::kFramePixels, "the kept picture")) {}
 
 bool KeptPicture::Restore(const FrameParameters& parameters, Bitmap& frame)
 {
@@ -30,7 +26,7 @@ void KeptPicture::Drawn(const FrameParameters& parameters, const Bitmap& frame)
 {
     frameOverKept = parameters == previous;
     if (frameOverKept) {
-        std::memcpy(pixels.get(), frame.pixels, kPixels * sizeof(std::uint32_t));
+        std::memcpy(pixels.get(), frame.pixels, LightingTables::kFramePixels * sizeof(std::uint32_t));
         kept = parameters;
     }
     coveredCount = 0;

@@ -2,11 +2,7 @@
 
 #include "LightingTables.h"
 
-namespace {
-constexpr std::size_t kPixels = LightingTables::kFrameSize * LightingTables::kFrameSize;
-}
-
-LightField::LightField() : factors(RequireBlock<std::uint32_t>(kPixels, "the light field")) {}
+LightField::LightField() : factors(RequireBlock<std::uint32_t>(LightingTables::kFramePixels, "the light field")) {}
 
 LightFieldUse LightField::UseFor(std::int32_t lightX, std::int32_t lightY)
 {

@@ -3,20 +3,19 @@
 #include "Vector3.h"
 
 namespace {
-constexpr std::size_t kNormalCount = LightingTables::kFrameSize * LightingTables::kFrameSize;
 constexpr std::size_t kDirectionCount = LightingTables::kDirectionSpan * LightingTables::kDirectionSpan;
 } // namespace
 
 LightingTables::LightingTables(const Bitmap& normalMap)
-    : block(RequireBlock<float>(4 * kNormalCount + kDirectionCount, "the lighting tables"))
+    : block(RequireBlock<float>(4 * kFramePixels + kDirectionCount, "the lighting tables"))
 {
     normalX = block.get();
-    normalY = normalX + kNormalCount;
-    normalZ = normalY + kNormalCount;
-    raisedNormalZ = normalZ + kNormalCount;
-    diffuseScale = raisedNormalZ + kNormalCount;
+    normalY = normalX + kFramePixels;
+    normalZ = normalY + kFramePixels;
+    raisedNormalZ = normalZ + kFramePixels;
+    diffuseScale = raisedNormalZ + kFramePixels;
 
-    for (std::size_t i = 0; i < kNormalCount; ++i) {
+    for (std::size_t i = 0; i < kFramePixels; ++i) {
         const std::uint32_t word = normalMap.pixels[i];
         Vector3 normal{static_cast<float>((word >> 16) & 0xFF), static_cast<float>((word >> 8) & 0xFF),
                        static_cast<float>(word & 0xFF)};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "Bitmap.h"
@@ -16,6 +17,7 @@ public:
     // left and top edges, so the light is -119 to 240 pixels right of and
     // below any frame pixel.
     static constexpr std::int32_t kFrameSize = 240;
+    static constexpr std::size_t kFramePixels = static_cast<std::size_t>(kFrameSize) * kFrameSize;
     static constexpr std::int32_t kDirectionSpan = 360;
     static constexpr std::int32_t kLightHeight = 40;
     static constexpr std::int32_t kFullDiffuse = 220;
