@@ -3,7 +3,9 @@
 #include <cstdlib>
 
 #include "DisplayWindow.h"
+#include "FullScreen.h"
 #include "KeyCommands.h"
+#include "Pacing.h"
 #include "WindowPlacement.h"
 #include "X11WindowLoss.h"
 #include "ZoomChooser.h"
@@ -30,6 +32,12 @@ void HandleKey(const SDL_KeyboardEvent& key)
     case KeyAction::OpenChooser:
         ShowZoomChooser();
         break;
+    case KeyAction::ToggleFullScreen:
+        ToggleFullScreen();
+        break;
+    case KeyAction::TogglePacing:
+        TogglePacing();
+        break;
     case KeyAction::None:
         break;
     }
@@ -49,6 +57,8 @@ void HandleWindowEvent(const SDL_WindowEvent& window)
     }
 }
 
+} // namespace
+
 void HandleDisplayEvent(const SDL_Event& event)
 {
     switch (event.type) {
@@ -61,6 +71,9 @@ void HandleDisplayEvent(const SDL_Event& event)
         if (event.button.button == SDL_BUTTON_RIGHT)
             ShowZoomChooser();
         break;
+    case SDL_MOUSEMOTION:
+        NotePointerMotion();
+        break;
     case SDL_WINDOWEVENT:
         HandleWindowEvent(event.window);
         break;
@@ -68,8 +81,6 @@ void HandleDisplayEvent(const SDL_Event& event)
         break;
     }
 }
-
-} // namespace
 
 void HandleDisplayEvents()
 {

@@ -30,6 +30,10 @@ KeyCommand CommandForKey(SDL_Keycode key, std::uint16_t modifiers)
         return {KeyAction::Quit, 0};
     if (key == SDLK_SPACE && (modifiers & KMOD_ALT))
         return {KeyAction::OpenChooser, 0};
+    if (key == SDLK_F11 || ((key == SDLK_RETURN || key == SDLK_KP_ENTER) && (modifiers & KMOD_ALT)))
+        return {KeyAction::ToggleFullScreen, 0};
+    if (key == SDLK_v)
+        return {KeyAction::TogglePacing, 0};
     const std::int32_t factor = ZoomFactorOfKey(key);
     for (const ZoomCommand& command : kZoomCommands) {
         if (factor != 0 && ZoomFactor(command.id) == factor)

@@ -9,6 +9,8 @@ enum class KeyAction {
     Quit,        // Escape: shut the display down and end the process
     Zoom,        // 1, 2 or 4: the zoom command of that factor
     OpenChooser, // Alt+Space: the chooser of zoom commands
+    ToggleFullScreen, // F11 or Alt+Enter: full screen, or back to the window
+    TogglePacing,     // V: one frame per refresh of the display, or as fast as it goes
 };
 
 struct KeyCommand {

@@ -6,7 +6,9 @@
 #include "DisplayEvents.h"
 #include "DisplayState.h"
 #include "DisplayWindow.h"
-#include "FrameStretch.h"
+#include "FrameArea.h"
+#include "FullScreen.h"
+#include "Pacing.h"
 #include "VideoDriver.h"
 #include "WaylandSharedBuffers.h"
 #include "WindowFormat.h"
@@ -16,6 +18,7 @@
 namespace {
 
 FrameStretch stretch;
+FrameArea drawnArea; // where the last frame went in the window surface
 
 // The window surface is the memory the window shows; SDL makes it anew
 // after the window's size changed.
@@ -24,9 +27,9 @@ std::int32_t PresentToWindowSurface(const std::uint32_t* pixels)
     SDL_Surface* surface = SDL_GetWindowSurface(displayState.window);
     if (!surface || SDL_LockSurface(surface) != 0)
         return 0;
-    stretch.Convert(displayState.rowConverter, surface->format->BytesPerPixel, pixels, displayState.width,
-                    displayState.height, static_cast<std::uint8_t*>(surface->pixels), surface->pitch, surface->w,
-                    surface->h);
+    ConvertIntoArea(stretch, drawnArea, CurrentFrameArea(surface->w, surface->h), displayState.rowConverter,
+                    surface->format->BytesPerPixel, pixels, displayState.width, displayState.height,
+                    static_cast<std::uint8_t*>(surface->pixels), surface->pitch, surface->w, surface->h);
     SDL_UnlockSurface(surface);
     SDL_UpdateWindowSurface(displayState.window);
     return 1;
@@ -86,7 +89,9 @@ std::int32_t PresentPixels(const std::uint32_t* pixels)
         presented = PresentToWindowSurface(pixels);
         break;
     }
-    if (presented)
+    if (presented && Paced())
+        WaitForNextRefresh();
+    else if (presented)
         std::this_thread::yield();
     return presented;
 }

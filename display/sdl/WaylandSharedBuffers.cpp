@@ -12,7 +12,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "FrameStretch.h"
+#include "FrameArea.h"
+#include "FullScreen.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ struct SharedBuffer {
     void* data;
     std::size_t size;
     bool busy; // attached, its release not yet seen
+    FrameArea drawnArea; // where the last frame went in the buffer
 };
 
 struct SharedBuffers {
@@ -39,6 +41,9 @@ struct SharedBuffers {
     int width; // the buffers' size
     int height;
     int next; // the buffer to fill next
+    wl_surface* surfaceOnQueue; // a wrapper of surface whose frame callbacks come to queue
+    bool paced;                 // each frame asks for the compositor's frame callback
+    wl_callback* frameCallback; // asked for with the last frame, not yet done
 };
 
 SharedBuffers shared;
@@ -60,6 +65,24 @@ void NoteRelease(void* data, wl_buffer*)
 }
 
 const wl_buffer_listener kBufferListener = {NoteRelease};
+
+void NoteFrameDone(void*, wl_callback* callback, std::uint32_t)
+{
+    wl_callback_destroy(callback);
+    shared.frameCallback = nullptr;
+}
+
+const wl_callback_listener kFrameListener = {NoteFrameDone};
+
+// Asks the compositor to say when it is a good time to draw the frame after
+// the one about to be committed. Only the latest request counts.
+void RequestFrameCallback()
+{
+    if (shared.frameCallback)
+        wl_callback_destroy(shared.frameCallback);
+    shared.frameCallback = wl_surface_frame(shared.surfaceOnQueue);
+    wl_callback_add_listener(shared.frameCallback, &kFrameListener, nullptr);
+}
 
 void DestroyBuffer(SharedBuffer& buffer)
 {
@@ -178,11 +201,13 @@ bool OpenSharedBuffers(SDL_Window* window, RowConverter& converter)
     shared.surface = info.info.wl.surface;
     shared.queue = wl_display_create_queue(shared.display);
     shared.displayOnQueue = static_cast<wl_display*>(wl_proxy_create_wrapper(shared.display));
-    if (!shared.queue || !shared.displayOnQueue) {
+    shared.surfaceOnQueue = static_cast<wl_surface*>(wl_proxy_create_wrapper(shared.surface));
+    if (!shared.queue || !shared.displayOnQueue || !shared.surfaceOnQueue) {
         CloseSharedBuffers();
         return false;
     }
     wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(shared.displayOnQueue), shared.queue);
+    wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(shared.surfaceOnQueue), shared.queue);
     shared.registry = wl_display_get_registry(shared.displayOnQueue);
     wl_registry_add_listener(shared.registry, &kRegistryListener, nullptr);
     // Every compositor offers 32-bit XRGB, which is the frame's own word.
@@ -213,14 +238,32 @@ std::int32_t PresentSharedBuffer(const std::uint32_t* pixels, std::int32_t width
     const Wait wait = WaitUntilFree(buffer);
     if (wait != Wait::Free) // a buffer held too long drops the frame; the window keeps the last one
         return wait == Wait::HeldTooLong ? 1 : 0;
-    stretch.Convert(converter, 4, pixels, width, height, static_cast<std::uint8_t*>(buffer.data), shared.width * 4,
-                    shared.width, shared.height);
+    ConvertIntoArea(stretch, buffer.drawnArea, CurrentFrameArea(shared.width, shared.height), converter, 4, pixels,
+                    width, height, static_cast<std::uint8_t*>(buffer.data), shared.width * 4, shared.width,
+                    shared.height);
     wl_surface_attach(shared.surface, buffer.buffer, 0, 0);
     wl_surface_damage(shared.surface, 0, 0, INT32_MAX, INT32_MAX);
+    if (shared.paced)
+        RequestFrameCallback();
     wl_surface_commit(shared.surface);
     buffer.busy = true;
     shared.next = (shared.next + 1) % kBufferCount;
     return wl_display_flush(shared.display) >= 0 || errno == EAGAIN ? 1 : 0;
+}
+
+void PaceSharedBuffers(bool paced)
+{
+    shared.paced = paced;
+}
+
+bool SharedBufferFrameDone()
+{
+    return !shared.frameCallback;
+}
+
+bool WaitForSharedBufferEvents()
+{
+    return ReadEvents(-1);
 }
 
 void CloseSharedBuffers()
@@ -228,6 +271,10 @@ void CloseSharedBuffers()
     if (!shared.display)
         return;
     DestroyBuffers();
+    if (shared.frameCallback)
+        wl_callback_destroy(shared.frameCallback);
+    if (shared.surfaceOnQueue)
+        wl_proxy_wrapper_destroy(shared.surfaceOnQueue);
     if (shared.shm)
         wl_shm_destroy(shared.shm);
     if (shared.registry)

@@ -25,5 +25,16 @@ bool OpenSharedBuffers(SDL_Window* window, RowConverter& converter);
 std::int32_t PresentSharedBuffer(const std::uint32_t* pixels, std::int32_t width, std::int32_t height,
                                  RowConverter converter);
 
+// Paced, each frame asks for the compositor's frame callback, which comes
+// when the compositor next shows the window: never while it is hidden.
+void PaceSharedBuffers(bool paced);
+
+// Whether the frame callback asked for with the last frame has come, or none was asked for.
+bool SharedBufferFrameDone();
+
+// Waits until something arrives from the compositor, for the buffers or for
+// SDL, which reads its own events later. False when the connection fails.
+bool WaitForSharedBufferEvents();
+
 // Releases the buffers and their queue.
 void CloseSharedBuffers();

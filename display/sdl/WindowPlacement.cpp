@@ -1,6 +1,7 @@
 #include "WindowPlacement.h"
 
 #include "DisplayState.h"
+#include "FullScreen.h"
 #include "ZoomCommands.h"
 
 void PlaceWindow(std::int32_t factor)
@@ -31,6 +32,7 @@ void PlaceWindow(std::int32_t factor)
 
 void RunZoomCommand(std::uint32_t id)
 {
-    if (IsZoomCommand(id))
+    // Full screen has no window size to choose: it is left first (F11).
+    if (IsZoomCommand(id) && !InFullScreen())
         PlaceWindow(ZoomFactor(id));
 }

@@ -7,5 +7,6 @@
 // leaves the window as it is.
 void PlaceWindow(std::int32_t factor);
 
-// Runs a zoom command (identifiers 1024 to 1039); other identifiers do nothing.
+// Runs a zoom command (identifiers 1024 to 1039) on a window that is not in
+// full screen; other identifiers, and every command in full screen, do nothing.
 void RunZoomCommand(std::uint32_t id);

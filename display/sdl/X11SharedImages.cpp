@@ -13,7 +13,8 @@
 
 #include <chrono>
 
-#include "FrameStretch.h"
+#include "FrameArea.h"
+#include "FullScreen.h"
 #include "X11WindowLoss.h"
 
 namespace {
@@ -25,6 +26,7 @@ struct SharedImage {
     XShmSegmentInfo segment;
     XImage* image;
     bool busy; // handed to the server, its completion not yet seen
+    FrameArea drawnArea; // where the last frame went in the image
 };
 
 struct SharedImages {
@@ -256,7 +258,8 @@ std::int32_t PresentSharedImage(const std::uint32_t* pixels, std::int32_t width,
     SharedImage& image = shared.images[shared.next];
     if (!WaitUntilFree(image))
         return 0;
-    stretch.Convert(converter, image.image->bits_per_pixel / 8, pixels, width, height,
+    ConvertIntoArea(stretch, image.drawnArea, CurrentFrameArea(shared.width, shared.height), converter,
+                    image.image->bits_per_pixel / 8, pixels, width, height,
                     reinterpret_cast<std::uint8_t*>(image.image->data), image.image->bytes_per_line, shared.width,
                     shared.height);
     Show(image);

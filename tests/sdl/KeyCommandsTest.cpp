@@ -31,3 +31,22 @@ TEST(KeyCommands, DigitsWithoutAZoomCommandAndOtherKeysDoNothing)
     for (SDL_Keycode key : {SDLK_0, SDLK_3, SDLK_5, SDLK_8, SDLK_KP_3, SDLK_a, SDLK_RETURN, SDLK_F4})
         EXPECT_EQ(CommandForKey(key, KMOD_NONE).action, KeyAction::None) << key;
 }
+
+TEST(KeyCommands, F11AndAltEnterToggleFullScreenAndEnterAloneDoesNothing)
+{
+    EXPECT_EQ(CommandForKey(SDLK_F11, KMOD_NONE).action, KeyAction::ToggleFullScreen);
+    EXPECT_EQ(CommandForKey(SDLK_F11, KMOD_LALT).action, KeyAction::ToggleFullScreen);
+    EXPECT_EQ(CommandForKey(SDLK_RETURN, KMOD_LALT).action, KeyAction::ToggleFullScreen);
+    EXPECT_EQ(CommandForKey(SDLK_RETURN, KMOD_RALT).action, KeyAction::ToggleFullScreen);
+    EXPECT_EQ(CommandForKey(SDLK_KP_ENTER, KMOD_LALT).action, KeyAction::ToggleFullScreen);
+    EXPECT_EQ(CommandForKey(SDLK_RETURN, KMOD_NONE).action, KeyAction::None);
+    EXPECT_EQ(CommandForKey(SDLK_RETURN, KMOD_LCTRL).action, KeyAction::None);
+    EXPECT_EQ(CommandForKey(SDLK_F10, KMOD_NONE).action, KeyAction::None);
+}
+
+TEST(KeyCommands, VTogglesPacingWithOrWithoutShift)
+{
+    EXPECT_EQ(CommandForKey(SDLK_v, KMOD_NONE).action, KeyAction::TogglePacing);
+    EXPECT_EQ(CommandForKey(SDLK_v, KMOD_LSHIFT).action, KeyAction::TogglePacing);
+    EXPECT_EQ(CommandForKey(SDLK_b, KMOD_NONE).action, KeyAction::None);
+}

@@ -1,0 +1,65 @@
+#include "FullScreen.h"
+
+#include <SDL.h>
+
+#include "DisplayState.h"
+
+namespace {
+
+// Where the pointer was, on the whole desktop, when full screen hid it.
+bool pointerHidden;
+int hiddenAtX;
+int hiddenAtY;
+
+void HidePointer()
+{
+    SDL_GetGlobalMouseState(&hiddenAtX, &hiddenAtY);
+    SDL_ShowCursor(SDL_DISABLE);
+    pointerHidden = true;
+}
+
+void ShowPointer()
+{
+    SDL_ShowCursor(SDL_ENABLE);
+    pointerHidden = false;
+}
+
+} // namespace
+
+bool InFullScreen()
+{
+    return displayState.window && (SDL_GetWindowFlags(displayState.window) & SDL_WINDOW_FULLSCREEN);
+}
+
+void ToggleFullScreen()
+{
+    SDL_Window* window = displayState.window;
+    if (!window)
+        return;
+    // The desktop's own mode: no mode switch, the window covers the screen.
+    // SDL keeps the window's size and place and gives them back on leaving.
+    if (InFullScreen()) {
+        SDL_SetWindowFullscreen(window, 0);
+        ShowPointer();
+    } else if (SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0) {
+        HidePointer();
+    }
+}
+
+void NotePointerMotion()
+{
+    // Entering full screen moves the window under the pointer, which some
+    // systems report as motion: only a change of place on the desktop counts.
+    if (!pointerHidden)
+        return;
+    int x = 0;
+    int y = 0;
+    SDL_GetGlobalMouseState(&x, &y);
+    if (x != hiddenAtX || y != hiddenAtY)
+        ShowPointer();
+}
+
+FrameArea CurrentFrameArea(std::int32_t windowWidth, std::int32_t windowHeight)
+{
+    return WindowFrameArea(InFullScreen(), displayState.width, displayState.height, windowWidth, windowHeight);
+}
