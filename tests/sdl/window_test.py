@@ -32,6 +32,8 @@ BANNER = [
 ]
 START_LINE = "Et ouala, c'est partis !"
 FAILURE_PREFIX = "demo: cannot open the display: "
+# The chooser's buttons, from the left: the three zoom commands, full screen, pacing.
+CHOOSER_BUTTONS = 5
 
 
 def write_raw(path, width, height, colour):
@@ -219,8 +221,13 @@ class WindowTestCase(unittest.TestCase):
         self.assertTrue(changed, "the frame does not change")
 
     def choose_zoom(self, chooser_button):
-        """Clicks one of the chooser's three buttons, counted from the left."""
+        """Clicks one of the chooser's buttons, counted from the left."""
         chooser = self.session.find_window_in_tree("Zoom")
+        if not self.session.window_manager:
+            # SDL places the chooser from the window's corner, and with five
+            # buttons it reaches past the screen's edge when no window manager
+            # moves it back.
+            self.session.run("xdotool", "windowmove", "--sync", chooser, "0", "0")
         x, y = self.chooser_buttons(chooser)[chooser_button]
         self.session.click(chooser, x, y)
         wait_until(lambda: not self.window_exists(chooser), 5)
@@ -230,13 +237,13 @@ class WindowTestCase(unittest.TestCase):
 
     def chooser_buttons(self, chooser):
         """The centres of the chooser's buttons: the lowest band of rows that
-        crosses exactly three runs of pixels unlike the background."""
+        crosses exactly one run of pixels unlike the background per button."""
         shot = wait_until(lambda: self.try_screenshot(chooser), 5)
         background = shot.pixel(2, 2)
         band = []
         for y in range(shot.height - 1, -1, -1):
             runs = self.runs(shot, y, background)
-            if len(runs) == 3 and all(end - start > 20 for start, end in runs):
+            if len(runs) == CHOOSER_BUTTONS and all(end - start > 20 for start, end in runs):
                 band.append((y, runs))
             elif band:
                 break
@@ -341,6 +348,93 @@ class NoWindowManagerTest(WindowTestCase):
         program = self.start("PRESENT_PATTERN")
         window = self.session.find_window(TITLE, lambda: program.stderr())
         self.assert_ends_when_destroyed(program, window)
+
+
+class FullScreenTest(WindowTestCase):
+    def assert_full_screen_shows_pattern(self, window):
+        """The window covers the screen and shows the pattern at the largest
+        whole factor, centred, on black."""
+        width, height = self.session.size
+        wait_until(lambda: self.session.client_geometry(window) == (0, 0, width, height), 5)
+        self.assertEqual(self.session.client_geometry(window), (0, 0, width, height))
+        factor = min(width, height) // 240
+        left, top = (width - 240 * factor) // 2, (height - 240 * factor) // 2
+
+        def expected(x, y):
+            inside = left <= x < left + 240 * factor and top <= y < top + 240 * factor
+            return pattern((x - left) // factor, (y - top) // factor) if inside else 0
+
+        def mismatches():
+            shot = self.session.screenshot(window)
+            return [(x, y) for y in range(shot.height) for x in range(shot.width)
+                    if shot.pixel(x, y) != expected(x, y)]
+        wait_until(lambda: not mismatches(), 5, step=0.2)
+        differing = mismatches()
+        self.assertEqual(differing[:5], [], f"{len(differing)} pixels differ")
+
+    def test_f11_and_alt_enter_toggle_full_screen_and_back_to_the_window_where_it_was(self):
+        program, window = self.start_pattern()
+        self.session.run("xdotool", "windowmove", window, "100", "50")
+        wait_until(lambda: self.session.client_geometry(window)[:2] != (0, 0) and
+                   self.session.outer_geometry(window)[:2] == (100, 50), 5)
+        before = self.session.client_geometry(window)
+        self.session.activate(window)
+        self.session.keys("F11")
+        self.assert_full_screen_shows_pattern(window)  # 1280 x 1024: factor 4
+        # Zoom keys do nothing in full screen.
+        self.session.keys("2")
+        time.sleep(0.3)
+        self.assertEqual(self.session.client_geometry(window), (0, 0) + self.session.size)
+        self.session.keys("F11")
+        self.assertTrue(wait_until(lambda: self.session.client_geometry(window) == before, 5),
+                        f"{self.session.client_geometry(window)} after full screen, {before} before")
+        self.assert_shows_pattern(window, 1)
+
+        self.session.keys("alt+Return")
+        self.assert_full_screen_shows_pattern(window)
+        self.session.keys("alt+Return")
+        self.assertTrue(wait_until(lambda: self.session.client_geometry(window) == before, 5))
+        self.quit(program, window)
+
+    def test_the_chooser_enters_full_screen(self):
+        program, window = self.start_pattern()
+        self.session.click(window, 120, 120, button=3)
+        self.choose_zoom(3)
+        self.assert_full_screen_shows_pattern(window)
+        self.quit(program, window)
+
+
+class PacedTest(WindowTestCase):
+    """Paced to the display, the demo still draws, and ends at once on Escape
+    and on closing."""
+
+    def start_paced(self, pace):
+        demo, window = self.start_demo()
+        self.session.activate(window)
+        pace(window)
+        self.assert_draws_frames(window)
+        return demo, window
+
+    def test_the_v_key_paces_and_escape_still_ends_the_demo(self):
+        demo, window = self.start_paced(lambda window: self.session.keys("v"))
+        self.quit(demo, window)
+        self.assertEqual(demo.stderr(), [])
+
+    def test_the_chooser_paces_and_closing_still_ends_the_demo(self):
+        def choose(window):
+            self.session.click(window, 120, 120, button=3)
+            self.choose_zoom(4)
+        demo, window = self.start_paced(choose)
+        # Full screen and back while paced: the keys act at once.
+        self.session.activate(window)
+        self.session.keys("F11")
+        self.assertTrue(wait_until(lambda: self.session.client_geometry(window)[2:] == self.session.size, 5))
+        self.session.keys("F11")
+        self.wait_for_client_size(window, 240)
+        pressed = time.monotonic()
+        self.session.keys("alt+F4")
+        self.assertEqual(demo.wait(5), 0, demo.stderr())
+        self.assertLess(time.monotonic() - pressed, 1.0)
 
 
 class Depth16Test(WindowTestCase):
