@@ -142,6 +142,55 @@ class PatternTest(WaylandTestCase):
         self.assert_ends_within_a_second(program, self.close_window)
 
 
+class FullScreenTest(WaylandTestCase):
+    def test_f11_makes_the_window_full_screen_at_the_whole_factor_and_back(self):
+        program = self.start_pattern()
+        self.session.keys("-k", "F11")
+        self.assertTrue(wait_until(lambda: self.session.find_view(TITLE)["fullscreen_mode"] == 1, 5),
+                        "sway does not show the window full screen")
+        self.assertTrue(wait_until(lambda: self.client_area() == (0, 0, 1280, 720), 5), self.client_area())
+        # 720 lines: factor 3, the frame at (280, 0).
+        def mismatches():
+            shot = self.session.screenshot(0, 0, 1280, 720)
+            return [(x, y) for y in range(720) for x in range(1280)
+                    if shot.rows[y][x] != (self.pattern_colour((x - 280) // 3, y // 3) if 280 <= x < 1000
+                                           else (0, 0, 0))]
+        wait_until(lambda: not mismatches(), 3, step=0.2)
+        found = mismatches()
+        self.assertEqual(found[:5], [], f"{len(found)} pixels differ")
+
+        self.session.keys("-k", "F11")
+        self.assertTrue(wait_until(lambda: self.session.find_view(TITLE)["fullscreen_mode"] == 0, 5))
+        self.wait_for_client_size(240)
+        self.assert_shows_pattern(1)
+        self.assert_ends_within_a_second(program, lambda: self.session.keys("-k", "Escape"))
+
+
+class PacedTest(WaylandTestCase):
+    """Paced to the compositor's frame callbacks, the demo draws while shown,
+    and ends at once on Escape and on closing."""
+
+    def start_paced(self):
+        demo, _ = self.start_demo()
+        self.session.keys("-k", "v")
+        first = self.screenshot()
+        self.assertTrue(wait_until(lambda: self.screenshot().rows != first.rows, 3, step=0.1),
+                        "the paced frame does not change")
+        return demo
+
+    def test_escape_ends_the_paced_demo(self):
+        demo = self.start_paced()
+        self.assert_ends_within_a_second(demo, lambda: self.session.keys("-k", "Escape"))
+
+    def test_closing_ends_the_paced_demo_even_while_hidden(self):
+        demo = self.start_paced()
+        # On another workspace the window is not shown, and the compositor
+        # sends no frame callbacks: the demo waits for them, and still ends.
+        self.session.run("swaymsg", f'[title="^{TITLE}$"] move to workspace 2')
+        time.sleep(0.5)
+        self.assert_ends_within_a_second(demo, self.close_window)
+
+
 class DriverChoiceTest(unittest.TestCase):
     def test_with_both_displays_the_window_opens_on_sdls_default(self):
         with WaylandSession() as wayland, XSession(window_manager=False) as x:

@@ -172,6 +172,18 @@ class WaylandSession:
         rect, content = view["rect"], view["window_rect"]
         return (rect["x"] + content["x"], rect["y"] + content["y"], content["width"], content["height"])
 
+    def process_ids(self, process):
+        """The process and its descendants: run as root, each program runs
+        under runuser, whose child is the program itself."""
+        ids = [process.pid]
+        for pid in ids:
+            try:
+                with open(f"/proc/{pid}/task/{pid}/children") as children:
+                    ids.extend(int(child) for child in children.read().split())
+            except OSError:
+                pass
+        return ids
+
     def screenshot(self, x, y, width, height):
         result = self.run("grim", "-t", "ppm", "-g", f"{x},{y} {width}x{height}", "-")
         if result.returncode != 0:
