@@ -17,7 +17,9 @@ const char* DisplayFailureReason();
 
 // Handles every waiting window event, converts the frame (width x height
 // words 0xAARRGGBB) into the off-screen buffer, blits it scaled to the client
-// area and yields once. 1 when presented, 0 when the buffer could not be locked.
+// area and yields once; where the window can be paced to the display and the
+// user asked for it, waits for the display's next refresh instead, handling
+// events meanwhile. 1 when presented, 0 when the buffer could not be locked.
 std::int32_t PresentPixels(const std::uint32_t* pixels);
 
 // Copies the off-screen buffer, scaled, to the whole client area; nothing

@@ -15,6 +15,10 @@ void PageAddButton(const char* elementId, const char* text);
 // Puts width x height RGBA pixels, row 0 first, into the canvas.
 void PageShowFrame(const std::uint8_t* rgba, std::int32_t width, std::int32_t height);
 
+// Makes the canvas's container fill the screen, or leaves full screen. The
+// browser allows it only while it handles a click or a key.
+void PageToggleFullScreen();
+
 // Tells the reader that the demo has stopped.
 void PageShowStopped();
 }

@@ -33,6 +33,16 @@ mergeInto(LibraryManager.library, {
     if (Module['onFrameShown']) Module['onFrameShown'](Module['canvas']);
   },
 
+  // Full screen holds the canvas's container, which centres it on black.
+  PageToggleFullScreen: function() {
+    if (document.fullscreenElement) {
+      document.exitFullscreen();
+    } else {
+      var screen = document.getElementById('screen');
+      if (screen.requestFullscreen) screen.requestFullscreen().catch(function() {});
+    }
+  },
+
   PageShowStopped: function() {
     document.getElementById('status').textContent = 'Stopped (Escape). Reload the page to run the demo again.';
   },

@@ -135,7 +135,7 @@ describe('the demo page', () => {
     const { page } = await openPage();
     await waitForFrame(page);
     const buttons = await page.locator('#controls button').allTextContents();
-    assert.deepEqual(buttons, ['Zoom 1 x 1', 'Zoom 2 x 2', 'Zoom 4 x 4']);
+    assert.deepEqual(buttons, ['Zoom 1 x 1', 'Zoom 2 x 2', 'Zoom 4 x 4', 'Full screen']);
     const shownSize = () =>
       page.evaluate(() => {
         const canvas = document.getElementById('canvas');
@@ -149,6 +149,48 @@ describe('the demo page', () => {
     }
     const rendering = await page.evaluate(() => getComputedStyle(document.getElementById('canvas')).imageRendering);
     assert.equal(rendering, 'pixelated');
+    await page.close();
+  });
+
+  it('shows the canvas full screen at the largest whole factor, centred on black, and back', async () => {
+    const { page } = await openPage();
+    await waitForFrame(page);
+    const shown = () =>
+      page.evaluate(() => {
+        const box = document.getElementById('canvas').getBoundingClientRect();
+        const full = document.fullscreenElement;
+        return {
+          full: full ? full.id : null,
+          box: [box.left, box.top, box.width, box.height],
+          screen: [innerWidth, innerHeight, devicePixelRatio],
+          background: full ? getComputedStyle(full).backgroundColor : null,
+        };
+      });
+    await page.click('text="Zoom 2 x 2"');
+    await page.click('text="Full screen"');
+    await page.waitForFunction(() => document.fullscreenElement !== null);
+    await page.waitForTimeout(100);
+    const full = await shown();
+    assert.equal(full.full, 'screen');
+    const [width, height, ratio] = full.screen;
+    assert.equal(ratio, 1);
+    const factor = Math.max(1, Math.floor(Math.min(width, height) / 240));
+    assert.ok(factor >= 2, `a ${width} x ${height} screen`);
+    const size = 240 * factor;
+    assert.deepEqual(full.box, [(width - size) / 2, (height - size) / 2, size, size]);
+    assert.equal(full.background, 'rgb(0, 0, 0)');
+
+    // The F key leaves full screen, and the zoom chosen before comes back.
+    await page.keyboard.press('f');
+    await page.waitForFunction(() => document.fullscreenElement === null);
+    await page.waitForTimeout(100);
+    const back = await shown();
+    assert.deepEqual(back.box.slice(2), [480, 480]);
+    // And enters it again.
+    await page.keyboard.press('F');
+    await page.waitForFunction(() => document.fullscreenElement !== null);
+    await page.waitForTimeout(100);
+    assert.deepEqual((await shown()).box.slice(2), [size, size]);
     await page.close();
   });
 
