@@ -396,6 +396,23 @@ class FullScreenTest(WindowTestCase):
         self.assertTrue(wait_until(lambda: self.session.client_geometry(window) == before, 5))
         self.quit(program, window)
 
+    def test_full_screen_hides_the_pointer_until_it_moves(self):
+        program, window = self.start_pattern()
+        self.session.run("xdotool", "mousemove", "--window", window, "100", "100")
+        self.session.activate(window)
+        self.assertTrue(self.session.pointer_shown())
+        self.session.keys("F11")
+        self.assertTrue(wait_until(lambda: not self.session.pointer_shown(), 5), "the pointer stays in full screen")
+        time.sleep(0.3)  # the window's own move under the pointer does not show it
+        self.assertFalse(self.session.pointer_shown())
+        self.session.run("xdotool", "mousemove_relative", "5", "5")
+        self.assertTrue(wait_until(self.session.pointer_shown, 5), "the pointer stays hidden after moving")
+        self.session.keys("F11", "F11")
+        self.assertTrue(wait_until(lambda: not self.session.pointer_shown(), 5))
+        self.session.keys("F11")
+        self.assertTrue(wait_until(self.session.pointer_shown, 5), "the pointer stays hidden in the window")
+        self.quit(program, window)
+
     def test_the_chooser_enters_full_screen(self):
         program, window = self.start_pattern()
         self.session.click(window, 120, 120, button=3)

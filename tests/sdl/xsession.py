@@ -2,6 +2,7 @@
 the X tools the window tests drive it with: find windows, read their
 geometry, take screenshots, press keys and click."""
 
+import ctypes
 import os
 import re
 import shutil
@@ -57,6 +58,40 @@ class Screenshot:
 
     def colours(self):
         return {self.pixel(x, y) for y in range(self.height) for x in range(self.width)}
+
+
+class _CursorImage(ctypes.Structure):
+    """XFixesCursorImage: the pointer's current image, ARGB words."""
+    _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short), ("width", ctypes.c_ushort),
+                ("height", ctypes.c_ushort), ("xhot", ctypes.c_ushort), ("yhot", ctypes.c_ushort),
+                ("cursor_serial", ctypes.c_ulong), ("pixels", ctypes.POINTER(ctypes.c_ulong)),
+                ("atom", ctypes.c_ulong), ("name", ctypes.c_char_p)]
+
+
+def pointer_shown(display):
+    """Whether the pointer's image on display has any pixel that is not fully
+    transparent: a hidden pointer is an empty image."""
+    xlib = ctypes.CDLL("libX11.so.6")
+    xfixes = ctypes.CDLL("libXfixes.so.3")
+    xlib.XOpenDisplay.restype = ctypes.c_void_p
+    xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    xlib.XFree.argtypes = [ctypes.c_void_p]
+    xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(_CursorImage)
+    xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
+    connection = xlib.XOpenDisplay(display.encode())
+    if not connection:
+        raise RuntimeError(f"cannot open display {display}")
+    try:
+        image = xfixes.XFixesGetCursorImage(connection)
+        if not image:
+            raise RuntimeError("no cursor image")
+        contents = image.contents
+        shown = any(contents.pixels[i] >> 24 for i in range(contents.width * contents.height))
+        xlib.XFree(image)
+        return shown
+    finally:
+        xlib.XCloseDisplay(connection)
 
 
 class XSession:
@@ -201,6 +236,9 @@ class XSession:
     def keys(self, *keys):
         """Presses keys on the real keyboard, reaching the focused window."""
         self.run("xdotool", "key", *keys)
+
+    def pointer_shown(self):
+        return pointer_shown(self.env["DISPLAY"])
 
     def click(self, window, x, y, button=1):
         self.run("xdotool", "mousemove", "--window", window, str(x), str(y), "click", str(button))
