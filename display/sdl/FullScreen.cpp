@@ -3,8 +3,35 @@
 #include <SDL.h>
 
 #include "DisplayState.h"
+#include "WindowFrame.h"
 
 namespace {
+
+// Without a window manager nothing acts on SDL's full-screen request: the
+// window covers the screen by its own place and size, and gets back the ones
+// it had before.
+bool coveringByItself;
+SDL_Rect windowed;
+
+bool CoverScreen(SDL_Window* window)
+{
+    SDL_Rect screen;
+    if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &screen) != 0)
+        return false;
+    SDL_GetWindowPosition(window, &windowed.x, &windowed.y);
+    SDL_GetWindowSize(window, &windowed.w, &windowed.h);
+    SDL_SetWindowPosition(window, screen.x, screen.y);
+    SDL_SetWindowSize(window, screen.w, screen.h);
+    coveringByItself = true;
+    return true;
+}
+
+void Uncover(SDL_Window* window)
+{
+    SDL_SetWindowSize(window, windowed.w, windowed.h);
+    SDL_SetWindowPosition(window, windowed.x, windowed.y);
+    coveringByItself = false;
+}
 
 // Where the pointer was, on the whole desktop, when full screen hid it.
 bool pointerHidden;
@@ -28,7 +55,8 @@ void ShowPointer()
 
 bool InFullScreen()
 {
-    return displayState.window && (SDL_GetWindowFlags(displayState.window) & SDL_WINDOW_FULLSCREEN);
+    return displayState.window &&
+           (coveringByItself || (SDL_GetWindowFlags(displayState.window) & SDL_WINDOW_FULLSCREEN));
 }
 
 void ToggleFullScreen()
@@ -38,10 +66,14 @@ void ToggleFullScreen()
         return;
     // The desktop's own mode: no mode switch, the window covers the screen.
     // SDL keeps the window's size and place and gives them back on leaving.
-    if (InFullScreen()) {
+    if (coveringByItself) {
+        Uncover(window);
+        ShowPointer();
+    } else if (InFullScreen()) {
         SDL_SetWindowFullscreen(window, 0);
         ShowPointer();
-    } else if (SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0) {
+    } else if (OnX11WithoutWindowManager(window) ? CoverScreen(window)
+                                                 : SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0) {
         HidePointer();
     }
 }

@@ -11,14 +11,19 @@ namespace {
 
 constexpr Uint64 kFrameWaitMilliseconds = 1000;
 
-// An X window manager owns the selection WM_S<screen> while it runs.
-bool WindowManagerRuns(SDL_Window* window)
+// The window's X connection; null on other drivers.
+::Display* X11Connection(SDL_Window* window)
 {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
-        return false;
-    ::Display* x11 = info.info.x11.display;
+        return nullptr;
+    return info.info.x11.display;
+}
+
+// An X window manager owns the selection WM_S<screen> while it runs.
+bool WindowManagerRuns(::Display* x11)
+{
     char selectionName[32];
     std::snprintf(selectionName, sizeof selectionName, "WM_S%d", DefaultScreen(x11));
     return XGetSelectionOwner(x11, XInternAtom(x11, selectionName, False)) != None;
@@ -39,7 +44,8 @@ bool FrameKnown(SDL_Window* window)
 void WaitForWindowFrame()
 {
     SDL_Window* window = displayState.window;
-    if (!WindowManagerRuns(window))
+    ::Display* x11 = X11Connection(window);
+    if (!x11 || !WindowManagerRuns(x11))
         return;
     const Uint64 deadline = SDL_GetTicks64() + kFrameWaitMilliseconds;
     // SDL learns the frame's size from the window manager's notice, read
@@ -48,4 +54,10 @@ void WaitForWindowFrame()
         SDL_PumpEvents();
         SDL_Delay(1);
     }
+}
+
+bool OnX11WithoutWindowManager(SDL_Window* window)
+{
+    ::Display* x11 = X11Connection(window);
+    return x11 && !WindowManagerRuns(x11);
 }

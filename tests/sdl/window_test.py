@@ -206,6 +206,27 @@ class WindowTestCase(unittest.TestCase):
         differing = mismatches()
         self.assertEqual(differing[:5], [], f"{len(differing)} pixels differ")
 
+    def assert_full_screen_shows_pattern(self, window):
+        """The window covers the screen and shows the pattern at the largest
+        whole factor, centred, on black."""
+        width, height = self.session.size
+        wait_until(lambda: self.session.client_geometry(window) == (0, 0, width, height), 5)
+        self.assertEqual(self.session.client_geometry(window), (0, 0, width, height))
+        factor = min(width, height) // 240
+        left, top = (width - 240 * factor) // 2, (height - 240 * factor) // 2
+
+        def expected(x, y):
+            inside = left <= x < left + 240 * factor and top <= y < top + 240 * factor
+            return pattern((x - left) // factor, (y - top) // factor) if inside else 0
+
+        def mismatches():
+            shot = self.session.screenshot(window)
+            return [(x, y) for y in range(shot.height) for x in range(shot.width)
+                    if shot.pixel(x, y) != expected(x, y)]
+        wait_until(lambda: not mismatches(), 5, step=0.2)
+        differing = mismatches()
+        self.assertEqual(differing[:5], [], f"{len(differing)} pixels differ")
+
     def drawn_frame(self, window):
         """A screenshot of the window if it shows more than a blank frame."""
         shot = self.session.screenshot(window)
@@ -343,6 +364,17 @@ class NoWindowManagerTest(WindowTestCase):
         program, window = self.start_pattern()
         self.assert_ends_when_destroyed(program, window)
 
+    def test_f11_covers_the_screen_by_itself_and_goes_back(self):
+        program, window = self.start_pattern()
+        before = self.session.client_geometry(window)
+        self.session.keys("F11")
+        self.assert_full_screen_shows_pattern(window)
+        self.session.keys("F11")
+        self.assertTrue(wait_until(lambda: self.session.client_geometry(window) == before, 5),
+                        f"{self.session.client_geometry(window)} after full screen, {before} before")
+        self.assert_shows_pattern(window, 1)
+        self.quit(program, window)
+
     def test_a_window_destroyed_as_soon_as_it_shows_ends_the_program(self):
         """Even while the program is still setting up its presentation."""
         program = self.start("PRESENT_PATTERN")
@@ -351,27 +383,6 @@ class NoWindowManagerTest(WindowTestCase):
 
 
 class FullScreenTest(WindowTestCase):
-    def assert_full_screen_shows_pattern(self, window):
-        """The window covers the screen and shows the pattern at the largest
-        whole factor, centred, on black."""
-        width, height = self.session.size
-        wait_until(lambda: self.session.client_geometry(window) == (0, 0, width, height), 5)
-        self.assertEqual(self.session.client_geometry(window), (0, 0, width, height))
-        factor = min(width, height) // 240
-        left, top = (width - 240 * factor) // 2, (height - 240 * factor) // 2
-
-        def expected(x, y):
-            inside = left <= x < left + 240 * factor and top <= y < top + 240 * factor
-            return pattern((x - left) // factor, (y - top) // factor) if inside else 0
-
-        def mismatches():
-            shot = self.session.screenshot(window)
-            return [(x, y) for y in range(shot.height) for x in range(shot.width)
-                    if shot.pixel(x, y) != expected(x, y)]
-        wait_until(lambda: not mismatches(), 5, step=0.2)
-        differing = mismatches()
-        self.assertEqual(differing[:5], [], f"{len(differing)} pixels differ")
-
     def test_f11_and_alt_enter_toggle_full_screen_and_back_to_the_window_where_it_was(self):
         program, window = self.start_pattern()
         self.session.run("xdotool", "windowmove", window, "100", "50")
