@@ -188,7 +188,21 @@ class PacedTest(WaylandTestCase):
         # sends no frame callbacks: the demo waits for them, and still ends.
         self.session.run("swaymsg", f'[title="^{TITLE}$"] move to workspace 2')
         time.sleep(0.5)
+        # Drawing nothing, it takes next to no processor time, where drawing
+        # frames as fast as it could would take a good share of a core.
+        before = self.processor_seconds(demo)
+        time.sleep(1)
+        self.assertLess(self.processor_seconds(demo) - before, 0.1)
         self.assert_ends_within_a_second(demo, self.close_window)
+
+    def processor_seconds(self, program):
+        """User and system time of the program and what runs it, in seconds."""
+        total = 0
+        for pid in self.session.process_ids(program.process):
+            with open(f"/proc/{pid}/stat") as stat:
+                fields = stat.read().rsplit(")", 1)[1].split()
+            total += int(fields[11]) + int(fields[12])
+        return total / os.sysconf("SC_CLK_TCK")
 
 
 class DriverChoiceTest(unittest.TestCase):
