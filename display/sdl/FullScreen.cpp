@@ -64,18 +64,21 @@ void ToggleFullScreen()
     SDL_Window* window = displayState.window;
     if (!window)
         return;
-    // The desktop's own mode: no mode switch, the window covers the screen.
-    // SDL keeps the window's size and place and gives them back on leaving.
-    if (coveringByItself) {
-        Uncover(window);
+    if (InFullScreen()) {
+        if (coveringByItself)
+            Uncover(window);
+        else
+            SDL_SetWindowFullscreen(window, 0);
         ShowPointer();
-    } else if (InFullScreen()) {
-        SDL_SetWindowFullscreen(window, 0);
-        ShowPointer();
-    } else if (OnX11WithoutWindowManager(window) ? CoverScreen(window)
-                                                 : SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0) {
-        HidePointer();
+        return;
     }
+    // The desktop's own mode, with no mode switch; on leaving it, the window
+    // manager or the compositor gives the window back its size and place.
+    const bool entered = OnX11WithoutWindowManager(window)
+                             ? CoverScreen(window)
+                             : SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+    if (entered)
+        HidePointer();
 }
 
 void NotePointerMotion()

@@ -258,6 +258,9 @@ void PaceSharedBuffers(bool paced)
 
 bool SharedBufferFrameDone()
 {
+    // SDL, reading its own events, may have read the callback's too: they
+    // wait in the buffers' queue until dispatched here.
+    wl_display_dispatch_queue_pending(shared.display, shared.queue);
     return !shared.frameCallback;
 }
 

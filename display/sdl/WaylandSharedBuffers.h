@@ -29,11 +29,13 @@ std::int32_t PresentSharedBuffer(const std::uint32_t* pixels, std::int32_t width
 // when the compositor next shows the window: never while it is hidden.
 void PaceSharedBuffers(bool paced);
 
-// Whether the frame callback asked for with the last frame has come, or none was asked for.
+// Whether the frame callback asked for with the last frame has come, or none
+// was asked for, counting what has already been read from the compositor.
 bool SharedBufferFrameDone();
 
 // Waits until something arrives from the compositor, for the buffers or for
-// SDL, which reads its own events later. False when the connection fails.
+// SDL, which reads its own events later; SharedBufferFrameDone must have said
+// no just before. False when the connection fails.
 bool WaitForSharedBufferEvents();
 
 // Releases the buffers and their queue.
