@@ -1,0 +1,51 @@
+# The release packages, made by CPack from the install rules (tools/release.sh
+# runs it): on Linux a .deb and a .tar.gz, on Windows a .zip, each named with
+# the project's version, system and processor.
+if(WIN32)
+  set(package_system windows)
+else()
+  set(package_system linux)
+endif()
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(aarch64|arm64|ARM64)$")
+  set(package_processor arm64)
+  set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE arm64)
+else()
+  set(package_processor x86_64)
+  set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
+endif()
+
+set(CPACK_PACKAGE_NAME zarn-demo)
+set(CPACK_PACKAGE_VENDOR "The Zarn Screen Copier authors")
+set(CPACK_PACKAGE_CONTACT "The Zarn Screen Copier authors <zarn-demo@users.noreply.github.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small real-time light demo drawn in software")
+set(CPACK_PACKAGE_FILE_NAME zarn-demo-${PROJECT_VERSION}-${package_system}-${package_processor})
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+
+# Debian: the dependencies worked out from the programs' shared libraries.
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "small real-time light demo drawn in software
+ A 240 x 240 window shows a picture lit per pixel from a normal map by a
+ moving light, an additive flare and a fountain of alpha-blended sparks.
+ zarn-demo shows it in a window (X11 or Wayland); zarn-demo-capture writes
+ its frames as raw, PPM or PNG images.")
+
+if(WIN32)
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/README-windows.txt.in ${CMAKE_BINARY_DIR}/README.txt
+    @ONLY NEWLINE_STYLE CRLF)
+  install(FILES ${CMAKE_BINARY_DIR}/README.txt DESTINATION .)
+  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+else()
+  # Debian's places for the licence and a compressed changelog.
+  set(changelog ${CMAKE_BINARY_DIR}/changelog.gz)
+  add_custom_command(OUTPUT ${changelog}
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/changelog ${CMAKE_BINARY_DIR}/changelog
+    COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/changelog
+    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog VERBATIM)
+  add_custom_target(package_changelog ALL DEPENDS ${changelog})
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${changelog} DESTINATION share/doc/zarn-demo)
+endif()
+
+set(CPACK_GENERATOR "")
+include(CPack)
