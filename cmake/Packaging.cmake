@@ -25,11 +25,11 @@ set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "small real-time light demo drawn in software
- A 240 x 240 window shows a picture lit per pixel from a normal map by a
- moving light, an additive flare and a fountain of alpha-blended sparks.
- zarn-demo shows it in a window (X11 or Wayland); zarn-demo-capture writes
- its frames as raw, PPM or PNG images.")
+# CPack puts the summary above this text and indents its lines.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A 240 x 240 window shows a picture lit per pixel from a normal map by a
+moving light, an additive flare and a fountain of alpha-blended sparks.
+zarn-demo shows it in a window (X11 or Wayland); zarn-demo-capture writes
+its frames as raw, PPM or PNG images.")
 
 if(WIN32)
   configure_file(${PROJECT_SOURCE_DIR}/packaging/README-windows.txt.in ${CMAKE_BINARY_DIR}/README.txt
@@ -37,14 +37,13 @@ if(WIN32)
   install(FILES ${CMAKE_BINARY_DIR}/README.txt DESTINATION .)
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 else()
-  # Debian's places for the licence and a compressed changelog.
-  set(changelog ${CMAKE_BINARY_DIR}/changelog.gz)
-  add_custom_command(OUTPUT ${changelog}
-    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/changelog ${CMAKE_BINARY_DIR}/changelog
-    COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/changelog
-    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog VERBATIM)
-  add_custom_target(package_changelog ALL DEPENDS ${changelog})
-  install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${changelog} DESTINATION share/doc/zarn-demo)
+  # Debian's places for the licence and the changelog, compressed without a
+  # time stamp.
+  set(changelog ${PROJECT_SOURCE_DIR}/packaging/changelog)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
+  execute_process(COMMAND gzip -9nc ${changelog} OUTPUT_FILE ${CMAKE_BINARY_DIR}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/changelog.gz
+    DESTINATION share/doc/zarn-demo)
 endif()
 
 set(CPACK_GENERATOR "")
