@@ -37,13 +37,17 @@ if(WIN32)
   install(FILES ${CMAKE_BINARY_DIR}/README.txt DESTINATION .)
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 else()
-  # Debian's places for the licence and the changelog, compressed without a
-  # time stamp.
-  set(changelog ${PROJECT_SOURCE_DIR}/packaging/changelog)
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
-  execute_process(COMMAND gzip -9nc ${changelog} OUTPUT_FILE ${CMAKE_BINARY_DIR}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+  # Debian's places for the licence, the changelog and the manual pages, the
+  # last two compressed without a time stamp.
+  foreach(name changelog zarn-demo.1 zarn-demo-capture.1)
+    set(source ${PROJECT_SOURCE_DIR}/packaging/${name})
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+    execute_process(COMMAND gzip -9nc ${source} OUTPUT_FILE ${CMAKE_BINARY_DIR}/${name}.gz COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/changelog.gz
     DESTINATION share/doc/zarn-demo)
+  install(FILES ${CMAKE_BINARY_DIR}/zarn-demo.1.gz ${CMAKE_BINARY_DIR}/zarn-demo-capture.1.gz
+    DESTINATION share/man/man1)
 endif()
 
 set(CPACK_GENERATOR "")

@@ -79,8 +79,10 @@ listing() { # an archive: its files, without the top folder
     *) tar -tzf "$1" ;;
   esac | grep -v '/$' | cut -d/ -f2- | sort
 }
-linux_files=$(printf '%s\n' bin/zarn-demo bin/zarn-demo-capture share/doc/zarn-demo/changelog.gz \
-  share/doc/zarn-demo/copyright $(for i in $images; do echo "share/zarn-demo/datas/$i"; done) | sort)
+linux_files=$(printf '%s\n' bin/zarn-demo bin/zarn-demo-capture \
+  share/doc/zarn-demo/changelog.gz share/doc/zarn-demo/copyright \
+  share/man/man1/zarn-demo.1.gz share/man/man1/zarn-demo-capture.1.gz \
+  $(for i in $images; do echo "share/zarn-demo/datas/$i"; done) | sort)
 check "the x86-64 .tar.gz holds the programs, images and notices only" same_lines "$(listing "$tgz_x86")" "$linux_files"
 check "the ARM64 .tar.gz holds the same files" same_lines "$(listing "$tgz_arm64")" "$linux_files"
 mkdir "$work/tgz"
