@@ -109,6 +109,7 @@ check "demo-capture.exe under Wine from another folder: exact frames" cmp -s "$w
 # --- ARM64 ---
 qemu=(qemu-aarch64 -L /usr/aarch64-linux-gnu -E LD_LIBRARY_PATH=/usr/aarch64-linux-gnu/lib)
 check "the ARM64 .deb is for arm64" same_lines "$(dpkg-deb -f "$deb_arm64" Architecture)" arm64
+check "lintian reports no error on the ARM64 .deb" lintian --fail-on error "$deb_arm64"
 check "the ARM64 .deb depends on arm64 SDL2" bash -c "dpkg-deb -f '$deb_arm64' Depends | grep -q libsdl2"
 mkdir "$work/arm64-deb" "$work/arm64-tgz"
 dpkg-deb -x "$deb_arm64" "$work/arm64-deb"
