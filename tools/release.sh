@@ -13,7 +13,12 @@ root=$PWD
 version=$(sed -n 's/^project(ZarnDemo VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 jobs=$(nproc)
 launcher=()
-if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+# ccache, where installed, reuses the objects of the test builds: paths are
+# taken relative to the project, so other build folders hit the same entries.
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
+fi
 # Installing (and so packaging) builds only what is installed, not the
 # benchmarks and tools of the whole build.
 release_options=(-DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON)
