@@ -1,6 +1,7 @@
 #include "DemoProgram.h"
 
 #include "Flare.h"
+#include "ImageFolder.h"
 #include "ImageLoadReport.h"
 #include "LitPicture.h"
 #include "OutOfMemory.h"
@@ -45,24 +46,27 @@ void Size(Bitmap& bitmap, std::int32_t width, std::int32_t height)
     RequireAllocation(bitmap.Resize(width, height), "a pixel block");
 }
 
-// The five images, each through the one stream, in the flow's order.
+// The five images, each through the one stream, in the flow's order, from
+// the folder ImageFolder chooses.
 void LoadImages(Demo& demo, const DemoConsole& console)
 {
     const struct {
-        const char* name;
+        const char* file;
         Bitmap* bitmap;
         RawVariant variant;
     } images[] = {
-        {"datas/cite_des_sciences.raw", demo.picture.get(), RawVariant::Plain},
-        {"datas/cite_des_sciences_smile.raw", demo.alternatePicture.get(), RawVariant::Alpha},
-        {"datas/normal_map.raw", demo.normalMap.get(), RawVariant::Plain},
-        {"datas/flare.raw", demo.flare.get(), RawVariant::Plain},
-        {"datas/particule.raw", demo.particleSprite.get(), RawVariant::Alpha},
+        {"cite_des_sciences.raw", demo.picture.get(), RawVariant::Plain},
+        {"cite_des_sciences_smile.raw", demo.alternatePicture.get(), RawVariant::Alpha},
+        {"normal_map.raw", demo.normalMap.get(), RawVariant::Plain},
+        {"flare.raw", demo.flare.get(), RawVariant::Plain},
+        {"particule.raw", demo.particleSprite.get(), RawVariant::Alpha},
     };
-    ImageLoadReport report("datas");
+    const std::string folder = ImageFolder();
+    ImageLoadReport report(folder.c_str());
     for (const auto& image : images) {
+        const std::string name = folder + "/" + image.file;
         const std::uint32_t size = static_cast<std::uint32_t>(image.bitmap->width * image.bitmap->height * 3);
-        report.Note(image.name, size, LoadRawImage(*demo.stream, image.name, *image.bitmap, image.variant));
+        report.Note(name.c_str(), size, LoadRawImage(*demo.stream, name.c_str(), *image.bitmap, image.variant));
     }
     report.Print(console.errors, console.program);
 }

@@ -50,8 +50,9 @@ void PrintBanner(std::FILE* console);
 
 // Set-up after the banner, given a created display: makes the six bitmaps,
 // opens the display at 240 x 240, sizes the bitmaps, loads the five images
-// from datas/ under the current directory (a file that can't be read is
-// drawn black, and said so on console.errors), prepares the lighting tables
+// from datas/ under the current directory, or where there is none from the
+// images installed with the program (a file that can't be read is drawn
+// black, and said so on console.errors), prepares the lighting tables
 // from the normal map and finds the alternate picture's cover, prints the
 // start line on console.out and reads the start time from clock. Returns the
 // display's Open code; when it is not 0, set-up stops there. Ends the process

@@ -12,7 +12,7 @@
 // single line when the folder itself is missing.
 class ImageLoadReport {
 public:
-    // folder: the relative folder the images are read from, "datas".
+    // folder: the folder the images are read from, "datas" or the installed one.
     explicit ImageLoadReport(const char* folder);
 
     // Notes the outcome of loading name, an image of size bytes.

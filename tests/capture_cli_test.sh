@@ -46,6 +46,13 @@ check "usage error message is one line before usage" test "$(head -n1 "$work/err
 "$capture" --bogus 2>/dev/null
 check "unknown option is a usage error (2)" test $? -eq 2
 
+# --version: the project's version from CMakeLists.txt, alone on standard output.
+version=$(sed -n 's/^project(ZarnDemo VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
+out=$("$capture" --version 2>"$work/err")
+check "--version exits 0" test $? -eq 0
+check "--version prints 'demo-capture $version' ($out)" test -n "$version" -a "$out" = "demo-capture $version"
+check "--version prints nothing on standard error" test ! -s "$work/err"
+
 # An output that cannot be opened: one line and code 1, in every format.
 for format in raw ppm png; do
   out=$("$capture" --format $format --out "$work/missing/dir/x.$format" 2>"$work/err")

@@ -53,6 +53,21 @@ TEST(CaptureOptions, DefaultsAndEveryOption)
     EXPECT_EQ(Parse({"--format", "png", "--out", "one.png"}, single, error), PngSupported());
 }
 
+TEST(CaptureOptions, HelpAndVersionEndTheParsing)
+{
+    CaptureOptions options;
+    std::string error;
+    ASSERT_TRUE(Parse({"--frames", "2", "--version", "--bogus"}, options, error)) << error;
+    EXPECT_TRUE(options.version);
+    EXPECT_FALSE(options.help);
+    EXPECT_EQ(options.frames, 2u);
+    CaptureOptions help;
+    ASSERT_TRUE(Parse({"-h", "--version"}, help, error)) << error;
+    EXPECT_TRUE(help.help);
+    EXPECT_FALSE(help.version);
+    ErrorOf({"--frames", "0", "--version"}); // what comes before is still checked
+}
+
 TEST(CaptureOptions, RejectsBadArguments)
 {
     EXPECT_NE(ErrorOf({"--fps", "3"}).find("--fps"), std::string::npos);

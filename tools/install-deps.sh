@@ -5,7 +5,8 @@
 # the README's video command, the mingw-w64 cross compiler and Wine for the
 # Windows build, the aarch64 cross compiler, qemu-user and Debian's arm64
 # libraries for the 64-bit ARM build, emscripten, and Debian's chromium with
-# playwright-core (from npm, into tests/web/) for the web page's tests.
+# playwright-core (from npm, into tests/web/) for the web page's tests, and
+# the tools that make and check the release packages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
@@ -64,6 +65,10 @@ if ! dpkg --print-foreign-architectures | grep -qx arm64; then
 fi
 install_missing g++-aarch64-linux-gnu qemu-user libsdl2-dev:arm64 libwayland-dev:arm64 libbenchmark-dev:arm64 \
   libpng-dev:arm64
+
+# The release packages: zip for the web page's, lintian to check the .deb,
+# unzip to unpack the zips.
+install_missing --no-install-recommends lintian zip unzip
 
 # The page needs neither the desktop services nor the extras that these recommend.
 web_packages=(emscripten chromium)

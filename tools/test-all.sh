@@ -2,7 +2,8 @@
 # Builds everything and runs every test: the native build, the same tests
 # built with the address and undefined-behaviour sanitizers, the Windows
 # build tested under Wine, the 64-bit ARM build under qemu, then the web page
-# under Node and in headless chromium.
+# under Node and in headless chromium. Last, the release packages are made
+# and checked as their users would install and run them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh --tests
@@ -38,3 +39,9 @@ bash tools/compare-captures.sh build/bin/demo-capture -- build-arm64/launchers/d
 bash tools/build-web.sh
 ctest --test-dir build-wasm --output-on-failure
 node --test tests/web/
+
+# The release packages (tools/release.sh, its own stripped builds) installed,
+# unpacked and run: the .deb with dpkg, the Windows zip under Wine, the ARM64
+# programs under qemu, the web page in chromium.
+bash tools/release.sh
+bash tests/release/release-checks.sh

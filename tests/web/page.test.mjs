@@ -11,7 +11,8 @@ import { launchChromium } from './Chromium.mjs';
 import { serveFolder } from './StaticServer.mjs';
 
 const root = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
-const pageFolder = resolve(root, 'build-web');
+// The page's folder: build-web/, or DEMO_PAGE_FOLDER (the unpacked release zip, say).
+const pageFolder = resolve(root, process.env.DEMO_PAGE_FOLDER ?? 'build-web');
 const demoCapture = process.env.DEMO_CAPTURE ?? resolve(root, 'build/bin/demo-capture');
 
 const printedLines = [

@@ -11,7 +11,9 @@ const char kCaptureUsage[] =
     "  that starts at T ms (default 0) and advances D ms (0 to 2147483647, default 20) per frame.\n"
     "  raw: each frame's 57600 pixel words, little-endian; ppm: a stream of binary PPM images;\n"
     "  png: one file per frame, PATH holding one integer conversion such as shots/frame_%04d.png.\n"
-    "  PATH '-' (the default for raw and ppm) is standard output.\n";
+    "  PATH '-' (the default for raw and ppm) is standard output. --version prints the version.\n";
+
+const char kCaptureVersion[] = "demo-capture " DEMO_VERSION "\n";
 
 namespace {
 
@@ -41,6 +43,10 @@ bool ParseCaptureOptions(int argc, const char* const* argv, CaptureOptions& opti
         const std::string option = argv[i];
         if (option == "-h" || option == "--help") {
             options.help = true;
+            return true;
+        }
+        if (option == "--version") {
+            options.version = true;
             return true;
         }
         if (option != "--frames" && option != "--start-ms" && option != "--frame-ms" && option != "--format" &&

@@ -12,9 +12,12 @@ struct CaptureOptions {
     CaptureFormat format = CaptureFormat::Raw;
     std::string out = "-";
     bool help = false;
+    bool version = false;
 };
 
 extern const char kCaptureUsage[];
+// "demo-capture VERSION", the project's version, and a line feed.
+extern const char kCaptureVersion[];
 
 // Parses the arguments after the program name. On failure returns false and
 // sets error to a one-line reason.

@@ -39,6 +39,10 @@ int main(int argc, char** argv)
         std::fputs(kCaptureUsage, stdout);
         return 0;
     }
+    if (options.version) {
+        std::fputs(kCaptureVersion, stdout);
+        return 0;
+    }
 
     OutputFile stream;
     FramePath pngPath;
