@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "OutOfMemory.h"
 #include "OutputSystem.h"
 #include "QuotedText.h"
 #include "TemporaryName.h"
@@ -26,6 +27,7 @@ bool OutputFile::Open(const std::string& newPath)
 
 bool OutputFile::OpenStream(const std::string& newPath)
 {
+    const AllocatingFor names("the output file's names");
     errno = 0;
     path = newPath;
     if (path == "-") {

@@ -10,8 +10,9 @@
 
 namespace {
 
-// libpng reports the memory it could not have in its message, as it reports
-// everything else; that case ends the run as every other allocation does.
+// libpng reports the memory it could not have only in its message ("out of
+// memory", "insufficient memory"), as it reports everything else; that case
+// ends the run as every other allocation does.
 bool EncodePng(png_image& image, void* memory, png_alloc_size_t& size, const std::vector<std::uint8_t>& rgb,
                std::string& error)
 {
@@ -19,7 +20,7 @@ bool EncodePng(png_image& image, void* memory, png_alloc_size_t& size, const std
         return true;
     const std::string message = image.message;
     png_image_free(&image);
-    if (message.find("out of memory") != std::string::npos || message.find("Out of memory") != std::string::npos)
+    if (message.find("memory") != std::string::npos)
         OutOfMemory("the PNG encoding of a frame");
     error = "cannot encode PNG: " + message;
     return false;
