@@ -108,9 +108,11 @@ std::int32_t VideoStartFailed(const char* why)
         running = std::string("the Wayland display ") + std::getenv("WAYLAND_DISPLAY");
     if (running.empty())
         return CreationFailed("no display to show the window on (%s); %s", why, kDisplayHint);
-    void* spare = std::malloc(kVideoStartMemory);
+    // Asked for through a volatile, so that the compiler cannot drop the pair.
+    void* volatile spare = std::malloc(kVideoStartMemory);
+    const bool memoryShort = spare == nullptr;
     std::free(spare);
-    if (!spare)
+    if (memoryShort)
         return CreationFailed("cannot connect to %s, which is running, for lack of memory", running.c_str());
     return CreationFailed("cannot connect to %s, which is running (%s)", running.c_str(), why);
 }
