@@ -5,6 +5,7 @@ Wayland (headless sway), and with scarce memory under Xvfb.
 The program comes from the environment: DEMO (build/bin/demo)."""
 
 import os
+import socket
 import subprocess
 import sys
 import tempfile
@@ -153,3 +154,39 @@ class MemorySweepTest(WindowTestCase):
         for limit, code, err in swept:
             print(f"  {limit} KB: {code} {err[0] if err else ''}", file=sys.stderr)
         self.assertGreaterEqual(len(swept), 4)
+
+
+class RefusingDisplayTest(unittest.TestCase):
+    """A display that runs but will not serve the demo (it closes every
+    connection at once, as a server short of memory or refusing the client
+    does) is never reported as missing."""
+
+    def test_a_running_display_is_never_called_missing(self):
+        server = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+        self.addCleanup(server.close)
+        for number in range(4000 + os.getpid() % 1000, 6000):
+            try:
+                server.bind(f"\0/tmp/.X11-unix/X{number}")
+                break
+            except OSError:
+                continue
+        server.listen(8)
+        env = dict(os.environ, DISPLAY=f":{number}")
+        for name in ("WAYLAND_DISPLAY", "SDL_VIDEODRIVER"):
+            env.pop(name, None)
+        with tempfile.TemporaryDirectory() as folder:
+            demo = subprocess.Popen([os.environ["DEMO"]], cwd=folder, env=env, stdout=subprocess.DEVNULL,
+                                    stderr=subprocess.PIPE, text=True)
+            server.settimeout(0.1)
+            deadline = time.monotonic() + 10
+            while demo.poll() is None and time.monotonic() < deadline:
+                try:
+                    server.accept()[0].close()
+                except socket.timeout:
+                    pass
+            _, err = demo.communicate(timeout=10)
+        self.assertEqual(demo.returncode, 1, err)
+        lines = err.splitlines()
+        self.assertEqual(len(lines), 1, err)
+        self.assertTrue(lines[0].startswith(f"demo: cannot open the display: cannot connect to the X display :{number}, "
+                                            "which is running ("), lines[0])
