@@ -4,6 +4,7 @@
 #include <X11/Xlib.h>
 #include <cerrno>
 #include <cstdarg>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <string>
