@@ -2,6 +2,7 @@
 // without end. The process ends inside Present when the user quits.
 #include <cstdio>
 
+#include "ConsoleDescriptors.h"
 #include "DemoProgram.h"
 #include "DisplayWindow.h"
 #include "OutOfMemory.h"
@@ -10,6 +11,11 @@
 
 int main()
 {
+    KeepConsoleDescriptorsTaken();
+    // The console is written as printf is, its failures ignored: a reader
+    // that has gone is no reason to stop.
+    IgnoreGoneReaders();
+    HandleOutOfMemory("demo");
     PrintBanner(stdout);
     WindowedDisplay* display = RequireNew<WindowedDisplay>("the display");
     static Demo demo;

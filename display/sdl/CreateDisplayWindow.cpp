@@ -1,19 +1,18 @@
 #include <cstdlib>
+#include <string>
 
 #include "CreationFailure.h"
 #include "DisplayState.h"
 #include "DisplayWindow.h"
 #include "Presentation.h"
 #include "VideoDriver.h"
+#include "VideoStart.h"
 #include "WindowFrame.h"
 #include "WindowPlacement.h"
 #include "X11WindowLoss.h"
 #include "ZoomCommands.h"
 
 namespace {
-
-const char kDisplayHint[] =
-    "is DISPLAY set to a running X server, or WAYLAND_DISPLAY to a running Wayland compositor?";
 
 // A window at the centre of the first screen, client area width x height,
 // not yet shown. Its frame's size is known only once it is shown.
@@ -41,14 +40,15 @@ std::int32_t CreateDisplayWindow(const char* className, std::int32_t width, std:
     // Interrupt and termination signals end the process as usual, even while
     // the zoom chooser waits, instead of queueing a quit event.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
-        return CreationFailed("no display to show the window on (%s); %s", SDL_GetError(), kDisplayHint);
+    if (StartVideoQuietly() != 0)
+        return VideoStartFailed(SDL_GetError());
     state.videoStarted = true;
     const char* driver = SDL_GetCurrentVideoDriver();
-    if (!VideoDriverShowsWindows(driver, std::getenv("SDL_VIDEODRIVER")))
-        return CreationFailed("no display to show the window on (SDL found only its \"%s\" video driver, which "
-                              "shows nothing); %s",
-                              driver ? driver : "none", kDisplayHint);
+    if (!VideoDriverShowsWindows(driver, std::getenv("SDL_VIDEODRIVER"))) {
+        const std::string why =
+            std::string("SDL found only its \"") + (driver ? driver : "none") + "\" video driver, which shows nothing";
+        return VideoStartFailed(why.c_str());
+    }
 
     state.window = CreateCentredWindow(className, width, height);
     if (!state.window)

@@ -4,6 +4,7 @@
 
 #include "FramePath.h"
 #include "PngFile.h"
+#include "QuotedText.h"
 
 const char kCaptureUsage[] =
     "usage: demo-capture [--frames N] [--start-ms T] [--frame-ms D] [--format raw|ppm|png] [--out PATH]\n"
@@ -51,7 +52,7 @@ bool ParseCaptureOptions(int argc, const char* const* argv, CaptureOptions& opti
         }
         if (option != "--frames" && option != "--start-ms" && option != "--frame-ms" && option != "--format" &&
             option != "--out") {
-            error = "unknown option '" + option + "'";
+            error = "unknown option " + Quoted(option);
             return false;
         }
         if (i + 1 >= argc) {
@@ -61,17 +62,17 @@ bool ParseCaptureOptions(int argc, const char* const* argv, CaptureOptions& opti
         const char* value = argv[++i];
         if (option == "--frames") {
             if (!ParseNumber(value, 0xFFFFFFFFu, options.frames) || options.frames < 1) {
-                error = "--frames takes a whole number from 1 to 4294967295, not '" + std::string(value) + "'";
+                error = "--frames takes a whole number from 1 to 4294967295, not " + Quoted(value);
                 return false;
             }
         } else if (option == "--start-ms") {
             if (!ParseNumber(value, 0xFFFFFFFFu, options.startMs)) {
-                error = "--start-ms takes a whole number from 0 to 4294967295, not '" + std::string(value) + "'";
+                error = "--start-ms takes a whole number from 0 to 4294967295, not " + Quoted(value);
                 return false;
             }
         } else if (option == "--frame-ms") {
             if (!ParseNumber(value, 0x7FFFFFFFu, options.frameMs)) {
-                error = "--frame-ms takes a whole number from 0 to 2147483647, not '" + std::string(value) + "'";
+                error = "--frame-ms takes a whole number from 0 to 2147483647, not " + Quoted(value);
                 return false;
             }
         } else if (option == "--format") {
@@ -82,7 +83,7 @@ bool ParseCaptureOptions(int argc, const char* const* argv, CaptureOptions& opti
             else if (std::strcmp(value, "png") == 0)
                 options.format = CaptureFormat::Png;
             else {
-                error = "--format takes raw, ppm or png, not '" + std::string(value) + "'";
+                error = "--format takes raw, ppm or png, not " + Quoted(value);
                 return false;
             }
         } else {
@@ -105,7 +106,7 @@ bool ParseCaptureOptions(int argc, const char* const* argv, CaptureOptions& opti
         }
         FramePath path;
         if (!ParseFramePath(options.out, path)) {
-            error = "--out '" + options.out + "' must hold at most one integer conversion such as %04d";
+            error = "--out " + Quoted(options.out) + " must hold at most one integer conversion such as %04d";
             return false;
         }
         if (!path.numbered && options.frames > 1) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "FrameKernels.h"
+#include "OutOfMemory.h"
 
 // The encodings rely on the host's byte order being that of the raw format.
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "raw frames are little-endian pixel words");
@@ -25,6 +26,7 @@ ByteSpan RawFrameBytes(const Bitmap& frame)
 
 void EncodeRgb(const Bitmap& frame, std::vector<std::uint8_t>& bytes)
 {
+    const AllocatingFor buffer("a frame's RGB bytes");
     bytes.resize(frame.PixelCount() * 3);
     PackRgb(frame, bytes.data());
 }
@@ -33,6 +35,7 @@ ByteSpan EncodePpmFrame(const Bitmap& frame, std::vector<std::uint8_t>& bytes)
 {
     // The packing's wide stores are fastest when each fills whole cache lines.
     constexpr std::size_t kLine = 64;
+    const AllocatingFor buffer("a PPM frame");
     const std::string header =
         "P6\n" + std::to_string(frame.width) + " " + std::to_string(frame.height) + "\n255\n";
     const std::size_t size = header.size() + frame.PixelCount() * 3;

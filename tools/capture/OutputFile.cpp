@@ -5,15 +5,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "OutOfMemory.h"
 #include "OutputSystem.h"
-
-namespace {
-
-// Tries this many names of this process's own before giving up on a folder
-// where each is taken.
-constexpr int kTemporaryNameTries = 100;
-
-} // namespace
+#include "QuotedText.h"
+#include "TemporaryName.h"
 
 OutputFile::~OutputFile()
 {
@@ -32,6 +27,7 @@ bool OutputFile::Open(const std::string& newPath)
 
 bool OutputFile::OpenStream(const std::string& newPath)
 {
+    const AllocatingFor names("the output file's names");
     errno = 0;
     path = newPath;
     if (path == "-") {
@@ -48,7 +44,7 @@ bool OutputFile::OpenStream(const std::string& newPath)
     direct = (exists && !std::filesystem::is_regular_file(status)) || IsReservedDeviceName(path);
     if (direct) {
         file = std::fopen(path.c_str(), "wb");
-        return file ? true : Fail("cannot write '" + path + "'");
+        return file ? true : Fail("cannot write " + Quoted(path));
     }
     // A regular file, or none yet, is written under a temporary name of this
     // run's own in the same folder and renamed into place when complete;
@@ -59,17 +55,21 @@ bool OutputFile::OpenStream(const std::string& newPath)
         if (!error)
             finalPath = target.string();
     }
-    const std::string stem = finalPath + ".part-" + std::to_string(ProcessNumber()) + "-";
+    const std::string folder = std::filesystem::path(finalPath).parent_path().string();
+    const std::string stem = TemporaryStem(finalPath, ProcessNumber(), NameLimit(folder));
     for (int attempt = 0; attempt < kTemporaryNameTries && !file; ++attempt) {
         temporaryPath = stem + std::to_string(attempt);
-        // Created and held for removal with interruptions waiting, so that
-        // none can end the run between the two and leave the file behind.
+        // Held for removal before it is created, so that running out of
+        // memory for the held name leaves no file, and created with
+        // interruptions waiting, so that none can end the run between the
+        // two and leave the file behind, nor remove another's file of that name.
         HoldInterrupts();
+        RemoveOnInterrupt(temporaryPath);
         errno = 0;
         file = CreateNewFile(temporaryPath);
         const int created = errno;
-        if (file)
-            RemoveOnInterrupt(temporaryPath);
+        if (!file)
+            RemoveOnInterrupt("");
         ReleaseInterrupts();
         errno = created;
         if (!file && errno != EEXIST)
@@ -77,10 +77,10 @@ bool OutputFile::OpenStream(const std::string& newPath)
     }
     if (!file) {
         temporaryPath.clear();
-        return Fail("cannot write '" + path + "'");
+        return Fail("cannot write " + Quoted(path));
     }
     if (exists && !GivePermissions(file, status.permissions()))
-        return Fail("cannot give '" + path + "' its permissions back");
+        return Fail("cannot give " + Quoted(path) + " its permissions back");
     return true;
 }
 
@@ -93,7 +93,7 @@ bool OutputFile::Write(const std::uint8_t* bytes, std::size_t size)
 {
     errno = 0;
     if (std::fwrite(bytes, 1, size, file) != size)
-        return Fail("cannot write '" + path + "'");
+        return Fail("cannot write " + Quoted(path));
     return true;
 }
 
@@ -109,25 +109,24 @@ bool OutputFile::Commit()
     if (direct) {
         std::FILE* closing = file;
         file = nullptr;
-        return std::fclose(closing) == 0 ? true : Fail("cannot write '" + path + "'");
+        return std::fclose(closing) == 0 ? true : Fail("cannot write " + Quoted(path));
     }
     // On the disk before it takes the final name: a crash then leaves either
     // the old file or the whole new one there.
     if (!FlushToDisk(file))
-        return Fail("cannot write '" + path + "'");
+        return Fail("cannot write " + Quoted(path));
     std::FILE* closing = file;
     file = nullptr;
     if (std::fclose(closing) != 0)
-        return Fail("cannot write '" + path + "'");
+        return Fail("cannot write " + Quoted(path));
     // Replaces an existing file in one step.
     std::error_code error;
     std::filesystem::rename(temporaryPath, finalPath, error);
     if (error) {
         errno = error.value();
-        return Fail("cannot write '" + path + "'");
+        return Fail("cannot write " + Quoted(path));
     }
-    RemoveOnInterrupt("");
-    temporaryPath.clear();
+    ReleaseTemporaryName();
     return true;
 }
 
@@ -138,9 +137,16 @@ void OutputFile::Abandon()
     file = nullptr;
     if (!temporaryPath.empty()) {
         std::remove(temporaryPath.c_str());
-        RemoveOnInterrupt("");
-        temporaryPath.clear();
+        ReleaseTemporaryName();
     }
+}
+
+void OutputFile::ReleaseTemporaryName()
+{
+    HoldInterrupts();
+    RemoveOnInterrupt("");
+    ReleaseInterrupts();
+    temporaryPath.clear();
 }
 
 bool OutputFile::Fail(const std::string& what)

@@ -6,7 +6,8 @@
 #include <vector>
 
 // A file written under a temporary name of its own (PATH.part-PROCESS-N,
-// created new, beside the file it becomes), put on the disk and renamed into
+// the name shortened where it would pass the file system's limit, created
+// new, beside the file it becomes), put on the disk and renamed into
 // place only when complete, so that a failed or interrupted capture never
 // leaves a file that looks finished, nor its temporary file, and two captures
 // to one path never share one. A replaced file keeps its permission bits.
@@ -31,6 +32,7 @@ public:
 private:
     bool OpenStream(const std::string& path);
     void Abandon();
+    void ReleaseTemporaryName();
     bool Fail(const std::string& what);
 
     std::FILE* file = nullptr;

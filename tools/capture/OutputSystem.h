@@ -30,10 +30,16 @@ bool IsReservedDeviceName(const std::string& path);
 void SetBinaryStandardOutput();
 
 // While a path is held here, the process removes that file when it ends by
-// SIGINT, SIGTERM or SIGHUP (on Windows by Ctrl+C, Ctrl+Break or a closed
-// console), then ends as it would have ended, or when it ends through exit.
-// One path at a time; an empty path holds none.
+// SIGINT, SIGTERM, SIGHUP or SIGQUIT (on Windows by Ctrl+C, Ctrl+Break or a
+// closed console), then ends as it would have ended, or when it ends through
+// exit. One path at a time; an empty path holds none. Called with
+// interruptions held (below), since an interruption must find either the old
+// path or the new one, never a released one.
 void RemoveOnInterrupt(const std::string& path);
+
+// The longest name of a file, without its folder, that the folder's file
+// system takes: 255 where the system cannot tell.
+std::size_t NameLimit(const std::string& folder);
 
 // Between these two an interruption waits: it takes effect, removal
 // included, at ReleaseInterrupts.

@@ -19,7 +19,7 @@ void RemoveAndEnd(int signal)
 }
 
 // The signals whose ends remove the pending file.
-constexpr int kInterruptSignals[] = {SIGINT, SIGTERM, SIGHUP};
+constexpr int kInterruptSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 
 // The signal mask before HoldInterrupts, which ReleaseInterrupts puts back:
 // a signal the parent blocked stays blocked.
@@ -90,6 +90,12 @@ bool GivePermissions(std::FILE* file, std::filesystem::perms permissions)
 bool FlushToDisk(std::FILE* file)
 {
     return std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+}
+
+std::size_t NameLimit(const std::string& folder)
+{
+    const long limit = pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+    return limit > 0 ? static_cast<std::size_t>(limit) : 255;
 }
 
 bool IsReservedDeviceName(const std::string&)

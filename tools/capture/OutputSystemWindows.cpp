@@ -88,6 +88,12 @@ bool FlushToDisk(std::FILE* file)
     return std::fflush(file) == 0 && _commit(_fileno(file)) == 0;
 }
 
+// NTFS, FAT32's long names and exFAT all take 255 characters.
+std::size_t NameLimit(const std::string&)
+{
+    return 255;
+}
+
 bool IsReservedDeviceName(const std::string& path)
 {
     std::string stem = std::filesystem::path(path).stem().string();

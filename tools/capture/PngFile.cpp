@@ -5,7 +5,28 @@
 #include <vector>
 
 #include "FrameEncoding.h"
+#include "OutOfMemory.h"
 #include "OutputFile.h"
+
+namespace {
+
+// libpng reports the memory it could not have only in its message ("out of
+// memory", "insufficient memory"), as it reports everything else; that case
+// ends the run as every other allocation does.
+bool EncodePng(png_image& image, void* memory, png_alloc_size_t& size, const std::vector<std::uint8_t>& rgb,
+               std::string& error)
+{
+    if (png_image_write_to_memory(&image, memory, &size, 0, rgb.data(), 0, nullptr))
+        return true;
+    const std::string message = image.message;
+    png_image_free(&image);
+    if (message.find("memory") != std::string::npos)
+        OutOfMemory("the PNG encoding of a frame");
+    error = "cannot encode PNG: " + message;
+    return false;
+}
+
+} // namespace
 
 bool PngSupported()
 {
@@ -25,17 +46,15 @@ bool WritePngFile(const std::string& path, const Bitmap& frame, std::string& err
     image.format = PNG_FORMAT_RGB;
 
     png_alloc_size_t size = 0;
-    if (!png_image_write_to_memory(&image, nullptr, &size, 0, rgb.data(), 0, nullptr)) {
-        error = std::string("cannot encode PNG: ") + image.message;
-        png_image_free(&image);
+    if (!EncodePng(image, nullptr, size, rgb, error))
         return false;
+    std::vector<std::uint8_t> encoded;
+    {
+        const AllocatingFor buffer("a PNG frame");
+        encoded.resize(size);
     }
-    std::vector<std::uint8_t> encoded(size);
-    if (!png_image_write_to_memory(&image, encoded.data(), &size, 0, rgb.data(), 0, nullptr)) {
-        error = std::string("cannot encode PNG: ") + image.message;
-        png_image_free(&image);
+    if (!EncodePng(image, encoded.data(), size, rgb, error))
         return false;
-    }
     encoded.resize(size);
 
     OutputFile file;

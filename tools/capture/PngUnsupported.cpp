@@ -1,5 +1,6 @@
 // PNG output in a build without libpng: the options refuse --format png.
 #include "PngFile.h"
+#include "QuotedText.h"
 
 bool PngSupported()
 {
@@ -8,6 +9,6 @@ bool PngSupported()
 
 bool WritePngFile(const std::string& path, const Bitmap&, std::string& error)
 {
-    error = "cannot write '" + path + "': this build has no PNG support";
+    error = "cannot write " + Quoted(path) + ": this build has no PNG support";
     return false;
 }

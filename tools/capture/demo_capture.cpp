@@ -6,9 +6,11 @@
 
 #include "CaptureDisplay.h"
 #include "CaptureOptions.h"
+#include "ConsoleDescriptors.h"
 #include "DemoProgram.h"
 #include "FrameEncoding.h"
 #include "FramePath.h"
+#include "OutOfMemory.h"
 #include "OutputFile.h"
 #include "PngFile.h"
 #include "ScriptedClock.h"
@@ -31,6 +33,8 @@ int OutputError(const std::string& message)
 
 int main(int argc, char** argv)
 {
+    KeepConsoleDescriptorsTaken();
+    HandleOutOfMemory("demo-capture");
     CaptureOptions options;
     std::string error;
     if (!ParseCaptureOptions(argc - 1, argv + 1, options, error))

@@ -1,0 +1,5 @@
+#include "ConsoleDescriptors.h"
+
+void KeepConsoleDescriptorsTaken() {}
+
+void IgnoreGoneReaders() {}
