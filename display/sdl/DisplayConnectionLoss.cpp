@@ -13,6 +13,7 @@
 namespace {
 
 wl_display* waylandDisplay = nullptr;
+pid_t watchingProcess = 0; // not the chooser's copy of the process, forked on X11
 
 [[noreturn]] void ReportLoss(const char* server, int error)
 {
@@ -28,7 +29,11 @@ wl_display* waylandDisplay = nullptr;
 // it returns; it never does.
 int ReportX11Loss(::Display*)
 {
-    ReportLoss("X server", errno);
+    const int error = errno;
+    // The demo itself says it, once.
+    if (getpid() != watchingProcess)
+        _exit(1);
+    ReportLoss("X server", error);
 }
 
 } // namespace
@@ -39,6 +44,7 @@ void WatchDisplayConnection(SDL_Window* window)
     SDL_VERSION(&info.version);
     if (!SDL_GetWindowWMInfo(window, &info))
         return;
+    watchingProcess = getpid();
     if (info.subsystem == SDL_SYSWM_X11)
         XSetIOErrorHandler(ReportX11Loss);
     else if (info.subsystem == SDL_SYSWM_WAYLAND)

@@ -61,12 +61,21 @@ class LimitedProgram(Program):
 
 class LostXServerTest(unittest.TestCase):
     def test_a_killed_x_server_ends_the_demo_with_its_own_line(self):
+        self.kill_server_under_demo(with_chooser=False)
+
+    def test_the_line_comes_once_when_the_chooser_is_open(self):
+        self.kill_server_under_demo(with_chooser=True)
+
+    def kill_server_under_demo(self, with_chooser):
         with tempfile.TemporaryDirectory() as folder, XSession() as session:
             make_datas(folder)
             demo = Program(session, os.environ["DEMO"], folder)
             self.addCleanup(demo.close)
             assert_started(self, demo, session)
-            session.find_window(TITLE, lambda: stuck(demo, session))
+            window = session.find_window(TITLE, lambda: stuck(demo, session))
+            if with_chooser:
+                session.click(window, 20, 20, button=3)
+                session.find_window_in_tree("Zoom", timeout=10)
             session.processes[0].kill()
             killed = time.monotonic()
             self.assertEqual(demo.wait(5), 1, demo.stderr())
