@@ -1,7 +1,6 @@
 #include "ZoomChooser.h"
 
 #include "ChooserChildren.h"
-#include "DisplayState.h"
 #include "WindowPlacement.h"
 #include "X11WindowLoss.h"
 #include "ZoomCommands.h"
@@ -24,7 +23,10 @@ void ShowZoomChooser()
     buttons[kZoomCommandCount] = {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, kCancelId, kCancelText};
     const SDL_MessageBoxData chooser = {
         SDL_MESSAGEBOX_INFORMATION | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT,
-        displayState.window,
+        // Without a parent SDL centres the chooser on the screen; over its
+        // parent it would count the parent's position twice and put the
+        // chooser partly off the screen.
+        nullptr,
         kChooserTitle,
         kChooserMessage,
         kZoomCommandCount + 1,
