@@ -93,9 +93,12 @@ class ScreenFormatTest(unittest.TestCase):
                 result = subprocess.run([os.environ["DEMO"]], cwd=folder, env=session.env, capture_output=True,
                                         text=True, timeout=20)
                 self.assertEqual(result.returncode, 1)
-                self.assertEqual(result.stderr.splitlines(), [
+                # A sanitizer build may add its own report of the libraries' leaks.
+                ours = [line for line in result.stderr.splitlines() if line.startswith("demo:")]
+                self.assertEqual(ours, [
                     f"demo: cannot open the display: unsupported screen pixel format (X screen of depth {depth}): "
                     + SCREEN_FORMATS])
+                self.assertNotIn("Unknown window pixel format", result.stderr)
 
 
 class LargeWindowTest(WindowTestCase):
