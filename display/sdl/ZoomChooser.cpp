@@ -1,6 +1,7 @@
 #include "ZoomChooser.h"
 
 #include "ChooserChildren.h"
+#include "DisplayState.h"
 #include "WindowPlacement.h"
 #include "X11WindowLoss.h"
 #include "ZoomCommands.h"
@@ -23,10 +24,7 @@ void ShowZoomChooser()
     buttons[kZoomCommandCount] = {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, kCancelId, kCancelText};
     const SDL_MessageBoxData chooser = {
         SDL_MESSAGEBOX_INFORMATION | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT,
-        // Without a parent SDL centres the chooser on the screen; over its
-        // parent it would count the parent's position twice and put the
-        // chooser partly off the screen.
-        nullptr,
+        displayState.window,
         kChooserTitle,
         kChooserMessage,
         kZoomCommandCount + 1,
