@@ -121,7 +121,8 @@ TEST(FrameStretch, BandsPutTogetherAreTheWholeStretchAndStayInTheirRows)
                                 first, rows);
             EXPECT_TRUE(std::equal(band.begin(), band.begin() + pitch * rows, whole.begin() + pitch * first))
                 << outWidth << " x " << outHeight << " from row " << first;
-            EXPECT_TRUE(std::all_of(band.begin() + pitch * rows, band.end(), [](std::uint8_t b) { return b == kUntouched; }));
+            EXPECT_TRUE(
+                std::all_of(band.begin() + pitch * rows, band.end(), [](std::uint8_t b) { return b == kUntouched; }));
         }
     }
     // A band past the destination's last row is not written.

@@ -18,9 +18,10 @@ void ShowZoomChooser()
     // Return chooses the first entry, zoom 1, which gives back the window's
     // first size; Escape chooses Cancel.
     SDL_MessageBoxButtonData buttons[kZoomCommandCount + 1];
-    for (int i = 0; i < kZoomCommandCount; ++i)
-        buttons[i] = {i == 0 ? Uint32{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT} : 0u, static_cast<int>(kZoomCommands[i].id),
-                      kZoomCommands[i].text};
+    for (int i = 0; i < kZoomCommandCount; ++i) {
+        const Uint32 flags = i == 0 ? Uint32{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT} : 0u;
+        buttons[i] = {flags, static_cast<int>(kZoomCommands[i].id), kZoomCommands[i].text};
+    }
     buttons[kZoomCommandCount] = {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, kCancelId, kCancelText};
     const SDL_MessageBoxData chooser = {
         SDL_MESSAGEBOX_INFORMATION | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT,

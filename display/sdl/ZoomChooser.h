@@ -1,6 +1,7 @@
 #pragma once
 
-// Shows the zoom commands' texts in a small dialog over the display window
-// and runs the one chosen; closing the dialog chooses nothing. Blocks until
-// the dialog closes.
+// Shows the zoom commands' texts and Cancel in a small dialog over the
+// display window and runs the one chosen; Cancel, Escape and closing the
+// dialog choose nothing, Return chooses zoom 1. Blocks until the dialog
+// closes; the dialog's process ends with the demo.
 void ShowZoomChooser();
