@@ -30,8 +30,20 @@ void FrameStretch::Convert(RowConverter converter, std::int32_t bytesPerPixel, c
                            std::int32_t width, std::int32_t height, std::uint8_t* destination, std::int32_t pitch,
                            std::int32_t destinationWidth, std::int32_t destinationHeight)
 {
+    ConvertBand(converter, bytesPerPixel, pixels, width, height, destination, pitch, destinationWidth,
+                destinationHeight, 0, destinationHeight);
+}
+
+void FrameStretch::ConvertBand(RowConverter converter, std::int32_t bytesPerPixel, const std::uint32_t* pixels,
+                               std::int32_t width, std::int32_t height, std::uint8_t* destination, std::int32_t pitch,
+                               std::int32_t destinationWidth, std::int32_t destinationHeight, std::int32_t firstRow,
+                               std::int32_t rowCount)
+{
+    if (firstRow < 0 || rowCount <= 0 || firstRow + rowCount > destinationHeight)
+        return;
     if (destinationWidth == width && destinationHeight == height) {
-        ConvertRows(converter, pixels, width, height, destination, pitch);
+        ConvertRows(converter, pixels + static_cast<std::ptrdiff_t>(firstRow) * width, width, rowCount,
+                    destination, pitch);
         return;
     }
     if (destinationWidth <= 0 || destinationHeight <= 0 || width <= 0 || height <= 0)
@@ -40,8 +52,8 @@ void FrameStretch::Convert(RowConverter converter, std::int32_t bytesPerPixel, c
     const std::size_t rowBytes = static_cast<std::size_t>(destinationWidth) * bytesPerPixel;
     std::int32_t convertedRow = -1; // the source row that the last converted destination row shows
     std::uint8_t* converted = nullptr;
-    for (std::int32_t y = 0; y < destinationHeight; ++y) {
-        std::uint8_t* target = destination + static_cast<std::ptrdiff_t>(y) * pitch;
+    for (std::int32_t y = firstRow; y < firstRow + rowCount; ++y) {
+        std::uint8_t* target = destination + static_cast<std::ptrdiff_t>(y - firstRow) * pitch;
         const std::int32_t sourceRow = NearestSource(y, height, destinationHeight);
         // Rows that show the same source row are copies of the first of them.
         if (sourceRow == convertedRow) {

@@ -20,6 +20,14 @@ public:
                  std::int32_t width, std::int32_t height, std::uint8_t* destination, std::int32_t pitch,
                  std::int32_t destinationWidth, std::int32_t destinationHeight);
 
+    // Converts only destination rows firstRow to firstRow + rowCount - 1 of
+    // the same stretch, into destination, whose first row is firstRow's:
+    // a band of the picture that Convert makes, for a smaller buffer.
+    void ConvertBand(RowConverter converter, std::int32_t bytesPerPixel, const std::uint32_t* pixels,
+                     std::int32_t width, std::int32_t height, std::uint8_t* destination, std::int32_t pitch,
+                     std::int32_t destinationWidth, std::int32_t destinationHeight, std::int32_t firstRow,
+                     std::int32_t rowCount);
+
 private:
     void MapColumns(std::int32_t width, std::int32_t destinationWidth);
 

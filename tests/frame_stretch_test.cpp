@@ -100,3 +100,33 @@ TEST(FrameStretch, AnEmptyDestinationIsNotWritten)
     for (std::uint8_t byte : out)
         EXPECT_EQ(byte, kUntouched);
 }
+
+TEST(FrameStretch, BandsPutTogetherAreTheWholeStretchAndStayInTheirRows)
+{
+    const std::int32_t width = 7;
+    const std::int32_t height = 5;
+    const std::vector<std::uint32_t> frame = NumberedFrame(width, height);
+    FrameStretch stretch;
+    // Stretched, and at the frame's own size.
+    for (const auto& size : {std::pair<std::int32_t, std::int32_t>{17, 13}, {width, height}}) {
+        const auto [outWidth, outHeight] = size;
+        const std::int32_t pitch = outWidth * 3;
+        std::vector<std::uint8_t> whole(static_cast<std::size_t>(pitch * outHeight), kUntouched);
+        stretch.Convert(PackRow24, 3, frame.data(), width, height, whole.data(), pitch, outWidth, outHeight);
+        const std::int32_t bandRows = 4; // the last band is shorter
+        for (std::int32_t first = 0; first < outHeight; first += bandRows) {
+            const std::int32_t rows = std::min(bandRows, outHeight - first);
+            std::vector<std::uint8_t> band(static_cast<std::size_t>(pitch * (bandRows + 1)), kUntouched);
+            stretch.ConvertBand(PackRow24, 3, frame.data(), width, height, band.data(), pitch, outWidth, outHeight,
+                                first, rows);
+            EXPECT_TRUE(std::equal(band.begin(), band.begin() + pitch * rows, whole.begin() + pitch * first))
+                << outWidth << " x " << outHeight << " from row " << first;
+            EXPECT_TRUE(
+                std::all_of(band.begin() + pitch * rows, band.end(), [](std::uint8_t b) { return b == kUntouched; }));
+        }
+    }
+    // A band past the destination's last row is not written.
+    std::vector<std::uint8_t> out(3 * 17 * 2, kUntouched);
+    stretch.ConvertBand(PackRow24, 3, frame.data(), width, height, out.data(), 3 * 17, 17, 13, 12, 2);
+    EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](std::uint8_t b) { return b == kUntouched; }));
+}

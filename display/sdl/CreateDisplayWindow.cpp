@@ -2,6 +2,7 @@
 #include <string>
 
 #include "CreationFailure.h"
+#include "DisplayConnectionLoss.h"
 #include "DisplayState.h"
 #include "DisplayWindow.h"
 #include "Presentation.h"
@@ -56,6 +57,7 @@ std::int32_t CreateDisplayWindow(const char* className, std::int32_t width, std:
     // Once shown, the window can be destroyed by another client at any time,
     // even before the presentation has opened.
     WatchForX11WindowLoss(state.window);
+    WatchDisplayConnection(state.window);
     SDL_ShowWindow(state.window);
     WaitForWindowFrame();
     PlaceWindow(1);

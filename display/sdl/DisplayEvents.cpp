@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "DisplayConnectionLoss.h"
 #include "DisplayWindow.h"
 #include "FullScreen.h"
 #include "KeyCommands.h"
@@ -63,6 +64,8 @@ void HandleDisplayEvent(const SDL_Event& event)
 {
     switch (event.type) {
     case SDL_QUIT:
+        // SDL's Wayland driver says a lost compositor with a quit event.
+        ExitIfDisplayConnectionLost();
         EndProcess();
     case SDL_KEYDOWN:
         HandleKey(event.key);
@@ -87,6 +90,7 @@ void HandleDisplayEvents()
     SDL_Event event;
     while (SDL_PollEvent(&event))
         HandleDisplayEvent(event);
+    ExitIfDisplayConnectionLost();
     // A window that another program destroyed is a window closed.
     if (X11WindowLost())
         EndProcess();

@@ -52,14 +52,17 @@ std::int32_t OpenPresentation()
         state.presenter = Presenter::WaylandBuffers;
         return 1;
     }
+    // SDL makes no window surface for a format it cannot name.
+    const std::uint32_t windowFormat = SDL_GetWindowPixelFormat(state.window);
+    if (!RowConverterForWindowFormat(windowFormat))
+        return RefuseScreenFormat(state.window, windowFormat);
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, WindowSurfaceAcceleration(SDL_GetCurrentVideoDriver()));
     SDL_Surface* surface = SDL_GetWindowSurface(state.window);
     if (!surface)
         return CreationFailed("cannot draw into the window: %s", SDL_GetError());
     state.rowConverter = RowConverterForWindowFormat(surface->format->format);
     if (!state.rowConverter)
-        return CreationFailed("unsupported screen pixel format %s: the demo needs a 16-, 24- or 32-bit RGB screen",
-                              SDL_GetPixelFormatName(surface->format->format));
+        return RefuseScreenFormat(state.window, surface->format->format);
     return 1;
 }
 

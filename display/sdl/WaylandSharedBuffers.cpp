@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 
 #include "FrameArea.h"
 #include "FullScreen.h"
@@ -38,8 +39,9 @@ struct SharedBuffers {
     wl_registry* registry;
     wl_shm* shm;
     SharedBuffer buffers[kBufferCount];
-    int width; // the buffers' size
+    int width; // the buffers' size: the window's
     int height;
+    int count; // the buffers made: kBufferCount, or 1 when memory is short
     int next; // the buffer to fill next
     wl_surface* surfaceOnQueue; // a wrapper of surface whose frame callbacks come to queue
     bool paced;                 // each frame asks for the compositor's frame callback
@@ -129,18 +131,32 @@ bool CreateBuffer(SharedBuffer& buffer, int width, int height)
     return true;
 }
 
-bool CreateBuffers(int width, int height)
+bool CreateBufferSet(int count, int width, int height)
 {
-    for (SharedBuffer& buffer : shared.buffers) {
-        if (!CreateBuffer(buffer, width, height)) {
+    for (int i = 0; i < count; ++i) {
+        if (!CreateBuffer(shared.buffers[i], width, height)) {
             DestroyBuffers();
             return false;
         }
     }
-    shared.width = width;
-    shared.height = height;
-    shared.next = 0;
     return true;
+}
+
+// Buffers of the window's size: three, or one when memory is short. The
+// buffer's size is the window's size on a Wayland desktop, so a smaller one
+// would shrink the window.
+bool CreateBuffers(int width, int height)
+{
+    for (int count : {kBufferCount, 1}) {
+        if (width > 0 && height > 0 && CreateBufferSet(count, width, height)) {
+            shared.width = width;
+            shared.height = height;
+            shared.count = count;
+            shared.next = 0;
+            return true;
+        }
+    }
+    return false;
 }
 
 // Reads the events that have arrived, waiting for them up to timeout
@@ -247,7 +263,7 @@ std::int32_t PresentSharedBuffer(const std::uint32_t* pixels, std::int32_t width
         RequestFrameCallback();
     wl_surface_commit(shared.surface);
     buffer.busy = true;
-    shared.next = (shared.next + 1) % kBufferCount;
+    shared.next = (shared.next + 1) % shared.count;
     return wl_display_flush(shared.display) >= 0 || errno == EAGAIN ? 1 : 0;
 }
 

@@ -11,7 +11,8 @@
 // software where there is no graphics processor. The compositor reads a
 // buffer while the next frames are converted into the others, so the frame
 // loop waits for it only when it holds all three. Their events go to a queue
-// of their own, which SDL never dispatches.
+// of their own, which SDL never dispatches. When memory is short there is
+// one buffer.
 
 // Opens the buffers for the window when its driver is Wayland and the
 // compositor offers shared memory; the converter for their format goes to

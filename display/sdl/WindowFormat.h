@@ -1,5 +1,6 @@
 #pragma once
 
+#include <SDL.h>
 #include <cstdint>
 
 #include "RowConverters.h"
@@ -9,3 +10,7 @@
 // SelectRowConverter is the storage size of a pixel, so a 5-5-5 format
 // counts as 16 bits, as a screen surface reports it.
 RowConverter RowConverterForWindowFormat(std::uint32_t sdlPixelFormat);
+
+// Records, as creation's failure, that the window's screen has a pixel format
+// that no converter writes, naming it and the formats the demo shows; returns 0.
+std::int32_t RefuseScreenFormat(SDL_Window* window, std::uint32_t sdlPixelFormat);

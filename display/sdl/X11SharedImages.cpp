@@ -11,6 +11,7 @@
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
+#include <algorithm>
 #include <chrono>
 
 #include "FrameArea.h"
@@ -38,10 +39,16 @@ struct SharedImages {
     int depth;
     int completionEvent; // the event type that says the server is done with an image
     SharedImage images[kImageCount];
-    int width; // the images' size
+    int screenWidth; // no image is made larger than the screen
+    int screenHeight;
+    int windowWidth; // the window size the images were made for
+    int windowHeight;
+    int width; // the picture's size: the window's, within the screen's
     int height;
+    int count; // the images made: kImageCount, or 1 when memory is short
+    int bandRows; // the images' height: the picture's, or a band of it
     int next; // the image to fill next
-    int last; // the image that holds the last frame, or -1
+    int last; // the image that holds the last whole frame, or -1
 };
 
 SharedImages shared;
@@ -76,6 +83,8 @@ void DestroyImages()
 {
     for (SharedImage& image : shared.images)
         DestroyImage(image);
+    shared.windowWidth = 0;
+    shared.windowHeight = 0;
     shared.width = 0;
     shared.height = 0;
     shared.last = -1;
@@ -120,16 +129,40 @@ bool CreateImage(SharedImage& image, int width, int height)
     return true;
 }
 
-bool CreateImages(int width, int height)
+bool CreateImageSet(int count, int width, int rows)
 {
-    for (SharedImage& image : shared.images) {
-        if (!CreateImage(image, width, height)) {
+    for (int i = 0; i < count; ++i) {
+        if (!CreateImage(shared.images[i], width, rows)) {
             DestroyImages();
             return false;
         }
     }
+    return true;
+}
+
+// Images for a window of windowWidth x windowHeight: three of the whole
+// picture; when memory is short, one; then one image of ever fewer rows,
+// which shows the picture band by band.
+bool CreateImages(int windowWidth, int windowHeight)
+{
+    const int width = std::min(windowWidth, shared.screenWidth);
+    const int height = std::min(windowHeight, shared.screenHeight);
+    int count = kImageCount;
+    int rows = height;
+    while (rows > 0 && width > 0 && !CreateImageSet(count, width, rows)) {
+        if (count > 1)
+            count = 1;
+        else
+            rows /= 2;
+    }
+    if (rows <= 0 || width <= 0)
+        return false;
+    shared.windowWidth = windowWidth;
+    shared.windowHeight = windowHeight;
     shared.width = width;
     shared.height = height;
+    shared.count = count;
+    shared.bandRows = rows;
     shared.next = 0;
     shared.last = -1;
     return true;
@@ -180,10 +213,11 @@ bool WaitUntilAllFree()
     return true;
 }
 
-void Show(SharedImage& image)
+// Puts the image's first rows rows into the window from row y down.
+void Show(SharedImage& image, int y, int rows)
 {
-    XShmPutImage(shared.connection, shared.window, shared.context, image.image, 0, 0, 0, 0,
-                 static_cast<unsigned>(shared.width), static_cast<unsigned>(shared.height), True);
+    XShmPutImage(shared.connection, shared.window, shared.context, image.image, 0, 0, 0, y,
+                 static_cast<unsigned>(shared.width), static_cast<unsigned>(rows), True);
     XFlush(shared.connection);
     image.busy = true;
 }
@@ -228,6 +262,8 @@ bool OpenSharedImages(SDL_Window* window, RowConverter& converter)
         CloseSharedImages();
         return false;
     }
+    shared.screenWidth = WidthOfScreen(attributes.screen);
+    shared.screenHeight = HeightOfScreen(attributes.screen);
     shared.visual = attributes.visual;
     shared.depth = attributes.depth;
     shared.completionEvent = firstEvent + ShmCompletion;
@@ -248,12 +284,26 @@ std::int32_t PresentSharedImage(const std::uint32_t* pixels, std::int32_t width,
     int windowWidth = 0;
     int windowHeight = 0;
     SDL_GetWindowSizeInPixels(shared.sdlWindow, &windowWidth, &windowHeight);
-    if (windowWidth != shared.width || windowHeight != shared.height) {
+    if (windowWidth != shared.windowWidth || windowHeight != shared.windowHeight) {
         if (!WaitUntilAllFree())
             return 0;
         DestroyImages();
         if (!CreateImages(windowWidth, windowHeight))
             return 0;
+    }
+    if (shared.bandRows < shared.height) {
+        // One image, filled and put once for each band of the picture.
+        SharedImage& image = shared.images[0];
+        for (int first = 0; first < shared.height; first += shared.bandRows) {
+            const int rows = std::min(shared.bandRows, shared.height - first);
+            if (!WaitUntilFree(image))
+                return 0;
+            stretch.ConvertBand(converter, image.image->bits_per_pixel / 8, pixels, width, height,
+                                reinterpret_cast<std::uint8_t*>(image.image->data), image.image->bytes_per_line,
+                                shared.width, shared.height, first, rows);
+            Show(image, first, rows);
+        }
+        return 1;
     }
     SharedImage& image = shared.images[shared.next];
     if (!WaitUntilFree(image))
@@ -262,9 +312,9 @@ std::int32_t PresentSharedImage(const std::uint32_t* pixels, std::int32_t width,
                     image.image->bits_per_pixel / 8, pixels, width, height,
                     reinterpret_cast<std::uint8_t*>(image.image->data), image.image->bytes_per_line, shared.width,
                     shared.height);
-    Show(image);
+    Show(image, 0, shared.height);
     shared.last = shared.next;
-    shared.next = (shared.next + 1) % kImageCount;
+    shared.next = (shared.next + 1) % shared.count;
     return 1;
 }
 
@@ -275,7 +325,7 @@ void ShowLastSharedImage()
     TakeCompletions();
     SharedImage& image = shared.images[shared.last];
     if (!image.busy)
-        Show(image);
+        Show(image, 0, shared.height);
 }
 
 void CloseSharedImages()

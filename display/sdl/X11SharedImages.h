@@ -10,7 +10,9 @@
 // window while the next frames are drawn and converted into the others, so
 // the frame loop waits for the server only when it is three frames behind;
 // the window surface of SDL's X11 driver instead waits for every copy to
-// finish.
+// finish. The images never grow past the screen's size; when memory is
+// short there is one image, and at worst one band of the picture at a
+// time, so that the window always shows frames.
 
 // Opens the images for the window when its driver is X11 and the server
 // shares memory with this process; the converter for the window's format

@@ -5,6 +5,7 @@
 
 namespace {
 
+::Display* watchedDisplay = nullptr;
 Window watchedWindow = None;
 bool windowLost = false;
 XErrorHandler previousHandler = nullptr;
@@ -27,6 +28,7 @@ void WatchForX11WindowLoss(SDL_Window* window)
     SDL_VERSION(&info.version);
     if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
         return;
+    watchedDisplay = info.info.x11.display;
     watchedWindow = info.info.x11.window;
     static bool installed = false;
     if (!installed)
@@ -37,4 +39,14 @@ void WatchForX11WindowLoss(SDL_Window* window)
 bool X11WindowLost()
 {
     return windowLost;
+}
+
+bool X11WindowStillThere()
+{
+    if (watchedWindow == None || windowLost)
+        return !windowLost;
+    // A window that is gone answers with an error, which the handler notes.
+    XWindowAttributes attributes;
+    XGetWindowAttributes(watchedDisplay, watchedWindow, &attributes);
+    return !windowLost;
 }

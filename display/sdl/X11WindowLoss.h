@@ -11,3 +11,7 @@ void WatchForX11WindowLoss(SDL_Window* window);
 
 // Whether the X server has said that the watched window no longer exists.
 bool X11WindowLost();
+
+// Asks the X server, and waits for its answer, whether the watched window
+// still exists; true when no window is watched (other drivers).
+bool X11WindowStillThere();

@@ -1,6 +1,8 @@
 #pragma once
 
-// Shows the zoom commands' texts, and entries that toggle full screen and
-// pacing, in a small dialog over the display window and runs the one chosen;
-// closing the dialog chooses nothing. Blocks until the dialog closes.
+// Shows the zoom commands' texts, entries that toggle full screen and pacing,
+// and Cancel in a small dialog over the display window and runs the one
+// chosen; Cancel, Escape and closing the dialog choose nothing, Return
+// chooses zoom 1. Blocks until the dialog closes; the dialog's process ends
+// with the demo.
 void ShowZoomChooser();

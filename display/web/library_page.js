@@ -18,9 +18,12 @@ mergeInto(LibraryManager.library, {
     return 1;
   },
 
+  // A button that the page already holds is kept as it is.
   PageAddButton: function(elementId, text) {
+    var id = UTF8ToString(elementId);
+    if (document.getElementById(id)) return;
     var button = document.createElement('button');
-    button.id = UTF8ToString(elementId);
+    button.id = id;
     button.textContent = UTF8ToString(text);
     document.getElementById('controls').appendChild(button);
   },

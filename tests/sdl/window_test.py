@@ -32,8 +32,8 @@ BANNER = [
 ]
 START_LINE = "Et ouala, c'est partis !"
 FAILURE_PREFIX = "demo: cannot open the display: "
-# The chooser's buttons, from the left: the three zoom commands, full screen, pacing.
-CHOOSER_BUTTONS = 5
+# The chooser's buttons, from the left: the three zoom commands, full screen, pacing, Cancel.
+CHOOSER_BUTTONS = 6
 
 
 def write_raw(path, width, height, colour):
@@ -244,11 +244,6 @@ class WindowTestCase(unittest.TestCase):
     def choose_zoom(self, chooser_button):
         """Clicks one of the chooser's buttons, counted from the left."""
         chooser = self.session.find_window_in_tree("Zoom")
-        if not self.session.window_manager:
-            # SDL places the chooser from the window's corner, and with five
-            # buttons it reaches past the screen's edge when no window manager
-            # moves it back.
-            self.session.run("xdotool", "windowmove", "--sync", chooser, "0", "0")
         x, y = self.chooser_buttons(chooser)[chooser_button]
         self.session.click(chooser, x, y)
         wait_until(lambda: not self.window_exists(chooser), 5)
@@ -258,13 +253,18 @@ class WindowTestCase(unittest.TestCase):
 
     def chooser_buttons(self, chooser):
         """The centres of the chooser's buttons: the lowest band of rows that
-        crosses exactly one run of pixels unlike the background per button."""
+        crosses exactly one wide run of pixels unlike the background per
+        button. SDL places the chooser from the window's corner, and with six
+        buttons it can reach past the screen's edge: it is moved to the
+        screen's corner first."""
+        self.session.run("xdotool", "windowmove", chooser, "0", "0")
+        wait_until(lambda: self.session.client_geometry(chooser)[0] < 40, 3)
         shot = wait_until(lambda: self.try_screenshot(chooser), 5)
         background = shot.pixel(2, 2)
         band = []
         for y in range(shot.height - 1, -1, -1):
-            runs = self.runs(shot, y, background)
-            if len(runs) == CHOOSER_BUTTONS and all(end - start > 20 for start, end in runs):
+            runs = [(start, end) for start, end in self.runs(shot, y, background) if end - start > 20]
+            if len(runs) == CHOOSER_BUTTONS:
                 band.append((y, runs))
             elif band:
                 break

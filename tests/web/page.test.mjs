@@ -4,7 +4,9 @@
 import { after, before, describe, it } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { dirname, resolve } from 'node:path';
+import { cp, mkdtemp, rm } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 import { launchChromium } from './Chromium.mjs';
@@ -239,6 +241,48 @@ describe('images the page cannot read', () => {
     const first = await readCanvas(page);
     await page.waitForTimeout(300);
     assert.notEqual(await readCanvas(page), first);
+    await page.close();
+  });
+});
+
+describe('a page served without one of its files', () => {
+  const titleAndButtons = async (page) => [
+    await page.title(),
+    await page.textContent('h1'),
+    await page.locator('#controls button').allTextContents(),
+  ];
+  const expectedTitleAndButtons = [
+    'Zarn Screen Copier',
+    'Zarn Screen Copier',
+    ['Zoom 1 x 1', 'Zoom 2 x 2', 'Zoom 4 x 4'],
+  ];
+
+  for (const file of ['demo.js', 'demo.wasm', 'demo.data']) {
+    it(`names ${file} in plain words below the canvas and keeps its title and buttons`, async () => {
+      const folder = await mkdtemp(join(tmpdir(), 'page-without-'));
+      await cp(pageFolder, folder, { recursive: true, filter: (path) => !path.endsWith(`/${file}`) });
+      const partial = await serveFolder(folder);
+      try {
+        const page = await browser.newPage();
+        await page.goto(partial.url);
+        await page.waitForFunction(() => document.getElementById('errors').textContent !== '');
+        await page.waitForTimeout(300);
+        assert.equal(await page.textContent('#errors'), `cannot load ${file}: 404 Not Found\n`);
+        assert.deepEqual(await titleAndButtons(page), expectedTitleAndButtons);
+        assert.equal(await page.textContent('#console'), '');
+        await page.close();
+      } finally {
+        await partial.close();
+        await rm(folder, { recursive: true });
+      }
+    });
+  }
+
+  it('says so when the server does not answer for a file', async () => {
+    const { page } = await openPage('', (page) => page.route('**/demo.data', (route) => route.abort()));
+    await page.waitForFunction(() => document.getElementById('errors').textContent !== '');
+    assert.equal(await page.textContent('#errors'), 'cannot load demo.data: the server did not answer\n');
+    assert.deepEqual(await titleAndButtons(page), expectedTitleAndButtons);
     await page.close();
   });
 });
