@@ -2,11 +2,12 @@
 # Installs, on Debian, what building and running the demo needs; with
 # --tests, also what the tests need: an X server, a window manager and X
 # tools for the window tests, a Wayland compositor and its tools, ffmpeg for
-# the README's video command, the mingw-w64 cross compiler and Wine for the
-# Windows build, the aarch64 cross compiler, qemu-user and Debian's arm64
-# libraries for the 64-bit ARM build, emscripten, and Debian's chromium with
-# playwright-core (from npm, into tests/web/) for the web page's tests, and
-# the tools that make and check the release packages.
+# the README's video command, ImageMagick for its pictures, the mingw-w64
+# cross compiler and Wine for the Windows build, the aarch64 cross compiler,
+# qemu-user and Debian's arm64 libraries for the 64-bit ARM build,
+# emscripten, Debian's chromium with playwright-core (from npm, into
+# tests/web/) for the web page's tests, and the tools that make and check the
+# release packages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
@@ -49,7 +50,9 @@ install_missing xvfb xfonts-base openbox \
 install_missing --no-install-recommends sway grim wtype
 
 # ffmpeg and ffprobe: the README's video command is run and its video checked.
+# ImageMagick: tools/make-preview.sh and tools/contact-sheet.sh put frames together.
 install_missing ffmpeg
+install_missing --no-install-recommends imagemagick
 
 # The Windows build: the mingw-w64 cross compiler (POSIX threads), GoogleTest's
 # sources to build for it, and Wine to run the programs.
