@@ -10,6 +10,7 @@ void ShutdownDisplay()
     // SDL would wait for ever for it to be unmapped: it and the video
     // subsystem, which would destroy it too, are left to the process's end.
     const bool windowLost = X11WindowLost();
+    EndX11ErrorReports();
     if (!windowLost)
         ClosePresentation();
     // The window takes its surface with it.

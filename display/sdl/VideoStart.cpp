@@ -15,6 +15,7 @@
 
 #include "CreationFailure.h"
 #include "OutOfMemory.h"
+#include "X11WindowLoss.h"
 
 namespace {
 
@@ -94,6 +95,7 @@ bool WaylandDisplayAnswers(const char* display)
 int StartVideoQuietly()
 {
     xlibHandler = XSetIOErrorHandler(ReportX11Failure);
+    HandleX11Errors();
     wl_log_set_handler_client(DropWaylandMessage);
     const int started = SDL_InitSubSystem(SDL_INIT_VIDEO);
     wl_log_set_handler_client(PrintWaylandMessage);

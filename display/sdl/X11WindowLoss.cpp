@@ -8,19 +8,31 @@ namespace {
 ::Display* watchedDisplay = nullptr;
 Window watchedWindow = None;
 bool windowLost = false;
-XErrorHandler previousHandler = nullptr;
+bool ending = false;
+XErrorHandler xlibHandler = nullptr;
 
 int NoteWindowLoss(::Display* display, XErrorEvent* error)
 {
+    // Requests still in flight when the window is destroyed at the end (SDL's
+    // wake-up messages to it, sent on a connection of their own, among them)
+    // may fail: the process is ending as the user asked, with code 0.
+    if (ending)
+        return 0;
     if (watchedWindow != None && error->resourceid == watchedWindow &&
         (error->error_code == BadWindow || error->error_code == BadDrawable)) {
         windowLost = true;
         return 0;
     }
-    return previousHandler ? previousHandler(display, error) : 0;
+    return xlibHandler ? xlibHandler(display, error) : 0;
 }
 
 } // namespace
+
+void HandleX11Errors()
+{
+    if (!xlibHandler)
+        xlibHandler = XSetErrorHandler(NoteWindowLoss);
+}
 
 void WatchForX11WindowLoss(SDL_Window* window)
 {
@@ -30,10 +42,11 @@ void WatchForX11WindowLoss(SDL_Window* window)
         return;
     watchedDisplay = info.info.x11.display;
     watchedWindow = info.info.x11.window;
-    static bool installed = false;
-    if (!installed)
-        previousHandler = XSetErrorHandler(NoteWindowLoss);
-    installed = true;
+}
+
+void EndX11ErrorReports()
+{
+    ending = true;
 }
 
 bool X11WindowLost()
