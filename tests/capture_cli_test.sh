@@ -4,17 +4,12 @@
 # temporary file left behind, whatever else writes or lies in the folder.
 # Arguments: the demo-capture binary and the folder holding datas/.
 set -u
+. "$(dirname "$0")/checks.sh"
 capture=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 root=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$root"
-failures=0
-passes=0
-check() { # description, then a command that must succeed
-  local what=$1; shift
-  if "$@"; then echo "ok: $what"; passes=$((passes + 1)); else echo "FAILED: $what"; failures=$((failures + 1)); fi
-}
 
 "$capture" --frames 2 --out "$work/two.raw" 2>"$work/err"
 check "two raw frames exit 0" test $? -eq 0
@@ -205,5 +200,4 @@ check "without datas/ the capture still succeeds" test $? -eq 0
 check "one line says where the images are looked for: $(cat "$work/err")" test "$(cat "$work/err")" = \
   "demo-capture: no datas/ folder in $work/elsewhere: the images are read from datas/ under the current directory; all are drawn black"
 
-echo "$passes passed, $failures failed"
-test $failures -eq 0
+checks_done

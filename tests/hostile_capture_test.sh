@@ -4,16 +4,12 @@
 # Arguments: the demo-capture binary, the folder holding datas/, and
 # "sanitized" for a sanitizer build.
 set -u
+. "$(dirname "$0")/checks.sh"
 capture=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 root=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$root"
-failures=0
-check() { # description, then a command that must succeed
-  local what=$1; shift
-  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
-}
 frame_bytes=230400
 name_max=$(getconf NAME_MAX "$work")
 
@@ -114,5 +110,4 @@ if [ "${3:-}" = sanitized ]; then
   check "and leaves no file: $(ls "$work/scarce")" test -z "$(ls "$work/scarce")"
 fi
 
-echo "$failures failed"
-[ $failures -eq 0 ]
+checks_done

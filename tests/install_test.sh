@@ -8,16 +8,12 @@
 # launcher), the project root, then any emulator command to run the
 # installed program with.
 set -u
+. "$(dirname "$0")/checks.sh"
 cmake=$1 build=$2 capture=$3 root=$4
 shift 4
 emulator=("$@")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
-check() { # description, then a command that must succeed
-  local what=$1; shift
-  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
-}
 
 "$cmake" --install "$build" --prefix "$work/prefix" >"$work/install.log" || { cat "$work/install.log"; exit 1; }
 check "zarn-demo installed" test -x "$work/prefix/bin/zarn-demo"
@@ -38,5 +34,4 @@ check "moved with its prefix, the same frames" cmp -s "$work/tree.raw" "$work/mo
 "$capture" --out /dev/null 2>"$work/err"
 check "the build's own program finds no images here" grep -q "no datas/ folder in $work/empty" "$work/err"
 
-echo "$failures failed"
-[ "$failures" -eq 0 ]
+checks_done

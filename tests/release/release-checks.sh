@@ -14,6 +14,7 @@
 # - the web .zip unpacked and served passes the page's tests.
 # Runs as root (CI), or with sudo for dpkg.
 set -euo pipefail
+. "$(dirname "$0")/../checks.sh"
 cd "$(dirname "$0")/../.."
 root=$PWD
 SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
@@ -21,11 +22,6 @@ version=$(sed -n 's/^project(ZarnDemo VERSION \([0-9.]*\) .*/\1/p' CMakeLists.tx
 tree_capture=$root/build/bin/demo-capture
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
-check() { # description, then a command that must succeed
-  local what=$1; shift
-  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
-}
 same_lines() { [ "$1" = "$2" ] || { printf 'expected:\n%s\ngot:\n%s\n' "$2" "$1"; return 1; }; }
 
 deb_amd64=dist/zarn-demo_${version}_amd64.deb
@@ -132,5 +128,4 @@ DEMO_PAGE_FOLDER=$(echo "$work"/web/*) node --test tests/web/page.test.mjs >"$wo
 check "the unpacked web page passes the page's tests" test $status -eq 0
 grep -E '^# (pass|fail)' "$work/page.log" || tail -n 30 "$work/page.log"
 
-echo "$failures failed"
-[ "$failures" -eq 0 ]
+checks_done
