@@ -118,9 +118,11 @@ check "both captures to one path succeed ($first_code, $second_code)" test $firs
 check "the file they share is whole" cmp -s "$work/shared.raw" "$work/expected60.raw"
 check "neither left its temporary file" test -z "$(ls "$work" | grep '^shared.raw.part')"
 
-# Interrupted mid-capture: the temporary file goes, the signal ends the run.
+# Interrupted mid-capture: the temporary file goes, the signal ends the run
+# (SIGQUIT with no core file).
 mkdir "$work/interrupted"
-for signal in INT TERM HUP; do
+ulimit -c 0
+for signal in INT TERM HUP QUIT; do
   set -m # a job of its own, so that SIGINT is not ignored as in a background job
   "$capture" --frames 4000000000 --out "$work/interrupted/long.raw" &
   pid=$!
@@ -131,6 +133,11 @@ for signal in INT TERM HUP; do
   done
   check "SIG$signal: the temporary file is there while it runs" test -n "$(ls "$work/interrupted")"
   kill -s $signal $pid
+  for _ in $(seq 100); do
+    kill -0 $pid 2>/dev/null || break
+    sleep 0.05
+  done
+  kill -s KILL $pid 2>/dev/null # one that ignored the signal must not fill the disk
   wait $pid 2>/dev/null # not the shell's own report of the signal
   code=$?
   check "SIG$signal ends it as the signal does ($code)" test $code -eq $((128 + $(kill -l $signal)))

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # demo-capture in hostile surroundings: names as long as the file system
-# takes, names holding control characters, SIGQUIT, and closed consoles.
+# takes, names holding control characters, and closed consoles.
 # Arguments: the demo-capture binary, the folder holding datas/, and
 # "sanitized" for a sanitizer build.
 set -u
@@ -59,31 +59,6 @@ check "an option's value is escaped too: $(cat "$work/err" | head -n1)" test "$(
   "demo-capture: --out '$work/bad\\x0d%s' must hold at most one integer conversion such as %04d"
 "$capture" --out "$work/ok"$'\n'".raw"
 check "a name with a line feed is written as given" test -s "$work/ok"$'\n'".raw"
-
-# SIGQUIT removes the temporary file as the other interruptions do, and ends
-# the run as the signal does (no core file: ulimit -c 0).
-mkdir "$work/quit"
-(
-  ulimit -c 0
-  set -m # a job of its own, so that SIGQUIT is not ignored as in a background job
-  "$capture" --frames 4000000000 --out "$work/quit/long.raw" &
-  pid=$!
-  set +m
-  for _ in $(seq 100); do
-    [ -n "$(ls "$work/quit")" ] && break
-    sleep 0.05
-  done
-  kill -s QUIT $pid
-  for _ in $(seq 100); do
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.05
-  done
-  kill -s KILL $pid 2>/dev/null # an ignored SIGQUIT must not fill the disk
-  wait $pid 2>/dev/null
-  echo $? >"$work/quit-code"
-) 2>/dev/null # not the shell's own report of the signal
-check "SIGQUIT ends it as the signal does ($(cat "$work/quit-code"))" test "$(cat "$work/quit-code")" -eq 131
-check "SIGQUIT leaves no file behind: $(ls "$work/quit")" test -z "$(ls "$work/quit")"
 
 # Closed consoles: no file the capture opens takes their numbers, so what it
 # says about a missing datas/ never lands in the frames.
