@@ -1,8 +1,10 @@
 """The demo in hostile surroundings under headless sway: a compositor that
-dies, and a chooser left open while the demo is ended by a signal. Each case
-checks the exit code, what the demo says and how long it takes.
+dies, a chooser left open while the demo is ended by a signal, and the
+chooser's keys. Each case checks the exit code, what the demo says and how
+long it takes.
 
-The programs come from the environment: DEMO and PRESENT_PATTERN."""
+The programs come from the environment: DEMO, PRESENT_PATTERN and
+WAYLAND_KEYS (the chooser's keys)."""
 
 import os
 import re
@@ -48,6 +50,40 @@ class ChooserSignalTest(WaylandTestCase):
                 self.assertTrue(wait_until(lambda: not self.session.find_view("Zoom"), 2), "the chooser stays")
                 self.assertLess(time.monotonic() - signalled, 1.0)
 
+
+class ChooserKeysTest(WaylandTestCase):
+    """Escape and Return answer the chooser. These keys come from a keyboard
+    with a whole layout, as a user's has: the chooser's toolkit does not see
+    them from wtype's keyboards, whose layout holds only the keys they type.
+
+    sway 1.7 repeats the size it last gave a floating window whenever the
+    focus moves, and the demo follows it: when the chooser closes, the
+    window takes that size again whatever was chosen, so the window's size
+    cannot tell here what the answer was."""
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.keyboard = cls.session.install(os.environ["WAYLAND_KEYS"])
+
+    def press(self, name):
+        result = self.session.run(self.keyboard, name)
+        self.assertEqual(result.returncode, 0, result.stderr)
+
+    def test_escape_and_return_close_the_chooser(self):
+        program = self.start_pattern()
+        for key in ("Escape", "Return"):
+            with self.subTest(key=key):
+                self.session.keys("-M", "alt", "-k", "space", "-m", "alt")
+                chooser = wait_until(lambda: self.session.find_view("Zoom"), 10)
+                self.assertTrue(chooser, "no chooser")
+                self.press(key)
+                self.assertTrue(wait_until(lambda: not alive(chooser["pid"]), 2), f"{key} leaves the chooser open")
+                self.assertTrue(wait_until(lambda: not self.session.find_view("Zoom"), 2), "the chooser stays")
+                time.sleep(0.3)
+                self.assertTrue(program.running(), program.stderr())
+                self.assertEqual(self.client_area()[2:], (240, 240))
+        self.assert_ends_within_a_second(program, self.close_window)
 
 if __name__ == "__main__":
     unittest.main()
