@@ -1,9 +1,8 @@
 // wayland-keys NAME...: presses and releases each named key (Escape, Return,
 // Tab...) in turn, through a new virtual keyboard of the compositor named by
 // WAYLAND_DISPLAY. The keyboard has a whole US layout, as a real one does:
-// GTK's dialogs bind keys such as Escape and Return by key code, and a
-// virtual keyboard whose layout holds only the keys it types reaches their
-// text fields but not those bindings.
+// from a virtual keyboard whose layout holds only the keys it types, GTK's
+// dialogs take typed text but ignore Escape, Return, Tab and space.
 
 #include <sys/mman.h>
 #include <unistd.h>
