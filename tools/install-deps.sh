@@ -38,8 +38,10 @@ esac
 # Mesa's EGL and its software OpenGL: a Wayland compositor that shares no
 # memory is shown SDL's window surface, through an OpenGL renderer, which
 # needs no graphics card this way.
+# libxkbcommon-dev: the Wayland tests' keyboard (tests/sdl/wayland_keys.cpp)
+# is built with the programs.
 install_missing cmake g++ make libgtest-dev libbenchmark-dev libpng-dev libsdl2-dev libwayland-dev python3 \
-  libegl1 libgl1-mesa-dri
+  libegl1 libgl1-mesa-dri libxkbcommon-dev
 # SDL shows the zoom chooser through zenity on Wayland.
 install_missing --no-install-recommends zenity
 [ $tests = yes ] || exit 0

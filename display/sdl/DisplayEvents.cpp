@@ -7,6 +7,7 @@
 #include "FullScreen.h"
 #include "KeyCommands.h"
 #include "Pacing.h"
+#include "RepeatedWindowSize.h"
 #include "WindowPlacement.h"
 #include "X11WindowLoss.h"
 #include "ZoomChooser.h"
@@ -49,6 +50,12 @@ void HandleWindowEvent(const SDL_WindowEvent& window)
     switch (window.event) {
     case SDL_WINDOWEVENT_CLOSE:
         EndProcess();
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        NoteWindowSize(window.data1, window.data2);
+        break;
+    case SDL_WINDOWEVENT_RESIZED:
+        FollowCompositorSize(window.data1, window.data2);
+        break;
     case SDL_WINDOWEVENT_EXPOSED:
         // A resized window is filled by the frame that follows the events.
         BlitToWindow();
