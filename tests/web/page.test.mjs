@@ -254,7 +254,7 @@ describe('a page served without one of its files', () => {
   const expectedTitleAndButtons = [
     'Zarn Screen Copier',
     'Zarn Screen Copier',
-    ['Zoom 1 x 1', 'Zoom 2 x 2', 'Zoom 4 x 4'],
+    ['Zoom 1 x 1', 'Zoom 2 x 2', 'Zoom 4 x 4', 'Full screen'],
   ];
 
   for (const file of ['demo.js', 'demo.wasm', 'demo.data']) {
